@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs every Debian package Quarrion needs to build, test and check its output.
+# Safe to run again: apt-get skips what is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build ccache pkg-config clang
+  qt6-base-dev libgl-dev
+  libgtest-dev libgmock-dev
+  zlib1g-dev libjpeg-dev libstb-dev nlohmann-json3-dev
+  qpdf poppler-utils mupdf-tools libxml2-utils librsvg2-bin
+  xvfb xauth fonts-urw-base35 fonts-dejavu-core
+)
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -q
+  $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,85 @@
+#include "export/pdf_syntax.h"
+
+#include <cstdint>
+
+#include "export/number_format.h"
+
+namespace {
+// Character references for the bytes 0x80..0x9F of Windows-1252. The table is the one the
+// SVG slide show has always used; some entries are not the standard mapping.
+constexpr std::uint16_t kHighControlCodes[32] = {
+    0x20AC, 0x2026, 0x201A, 0x0191, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x0088, 0x2030, 0x0160, 0x008B, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x0098, 0x2122, 0x0161, 0x009B, 0x0153, 0x009D, 0x017E, 0x0178};
+}  // namespace
+
+void AppendEscaped(std::string& out, std::string_view text, bool forXml) {
+  for (char ch : text) {
+    auto c = std::uint8_t(ch);
+    if (!forXml) {
+      if (c == '\\' || c == '(' || c == ')') out.push_back('\\');
+      out.push_back(ch);
+      continue;
+    }
+    switch (c) {
+      case '&': out.append("&amp;"); break;
+      case '<': out.append("&lt;"); break;
+      case '>': out.append("&gt;"); break;
+      case '\'': out.append("&apos;"); break;
+      case '"': out.append("&quot;"); break;
+      default:
+        if (c > 127) {
+          out.append("&#");
+          AppendInt(out, c >= 160 ? c : kHighControlCodes[c - 128]);
+          out.push_back(';');
+        } else {
+          out.push_back(ch);
+        }
+    }
+  }
+}
+
+std::string EscapeText(std::string_view text, bool forXml) {
+  std::string s;
+  s.reserve(text.size() + 8);
+  AppendEscaped(s, text, forXml);
+  return s;
+}
+
+void AppendPDFColour(std::string& out, TColor colour) {
+  AppendGeneral(out, RedOf(colour) / 255.0, 3);
+  out.push_back(' ');
+  AppendGeneral(out, GreenOf(colour) / 255.0, 3);
+  out.push_back(' ');
+  AppendGeneral(out, BlueOf(colour) / 255.0, 3);
+}
+
+std::string PDFColour(TColor colour) {
+  std::string s;
+  AppendPDFColour(s, colour);
+  return s;
+}
+
+std::string SVGColour(TColor colour) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string s = "#";
+  for (int v : {RedOf(colour), GreenOf(colour), BlueOf(colour)}) {
+    s.push_back(kHex[v >> 4]);
+    s.push_back(kHex[v & 15]);
+  }
+  return s;
+}
+
+std::string PDFDestination(int page, int left, double zoom, int top) {
+  std::string s = "/Dest [";
+  AppendInt(s, 2LL * page + 4);
+  s.append(" 0 R /XYZ ");
+  AppendInt(s, left);
+  s.push_back(' ');
+  AppendInt(s, top);
+  s.push_back(' ');
+  AppendGeneral(s, zoom, 2);
+  s.append("]\n");
+  return s;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/geometry.h"
+
+// Shared text forms of the writers.
+
+// For PDF strings: "\" "(" ")" are escaped with a backslash, other bytes pass.
+// For XML: the five markup characters become entities and every byte above 127 a
+// numeric character reference (Windows-1252 mapped through the writer's table).
+std::string EscapeText(std::string_view text, bool forXml);
+void AppendEscaped(std::string& out, std::string_view text, bool forXml);
+
+// "r g b" with each component c/255 in general format with 3 significant digits.
+std::string PDFColour(TColor colour);
+void AppendPDFColour(std::string& out, TColor colour);
+// "#RRGGBB" in upper-case hexadecimal.
+std::string SVGColour(TColor colour);
+
+// "/Dest [N 0 R /XYZ left top zoom]\n" for a slide number counted from 0.
+std::string PDFDestination(int page, int left, double zoom, int top);

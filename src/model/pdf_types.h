@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Small records that objects hand to the writers and the canvas.
+
+using TPDFSelection = std::vector<int>;      // selected indexes; also lists of object numbers
+using TDashPattern = std::vector<std::uint8_t>;  // dash, gap, dash, ... in multiples of the width
+
+// One indirect object an object asks the PDF writer for.
+struct TPDFResource {
+  std::string Category;  // resource kind in the page resources ("Shading", "XObject", "Annot")
+  std::string Body;
+  bool Listed = true;  // entered in the resource dictionary under Category
+};
+using TPDFResources = std::vector<TPDFResource>;
+
+// A named text an object hands to the SVG writer: a definition, or a side file.
+struct TResource {
+  std::string Name;
+  std::string Text;
+  std::string FileName;
+};
+using TResources = std::vector<TResource>;
+
+// A page reordering: (old, new) slide numbers counted from 1.
+struct TSwap {
+  int Old = 0;
+  int New = 0;
+};
+using TMultiSwap = std::vector<TSwap>;

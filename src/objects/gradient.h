@@ -1,0 +1,48 @@
+#pragma once
+
+#include "model/bitmap.h"
+#include "model/pdf_object.h"
+
+// One end of a two-colour gradient, positioned relative to the owner's box.
+struct TGradientEnd {
+  bool Extend = true;
+  TColor Colour = 0;
+  double X = 0;       // 0 at the owner's left edge, 1 at its right edge
+  double Y = 0;       // 0 at the top, 1 at the bottom
+  double Radius = 0;  // relative to the owner's width
+  int PlacedRadius = 0;
+};
+
+// An axial or radial gradient fill. It never stands on a page by itself: an object owns
+// it (or the document, as the page background). Its bounds hold the placed start point
+// (Left, Top) and end point (Right, Bottom) for the owner's current box.
+class TPDFGradient : public TPDFObject {
+ public:
+  TPDFGradient(int left, int top, int right, int bottom);
+
+  std::uint8_t ClassID() const override { return ClassId::Gradient; }
+  std::unique_ptr<TPDFObject> CreateBlank() const override;
+
+  // Computes the placed positions and radii for the owner's bounds.
+  void PlaceGradient(const TPDFObject& owner);
+  // Used when the owner is turned round: positions become 1 minus themselves.
+  void MirrorHorizontally();
+  void MirrorVertically();
+
+  void AssignAppearanceTo(TPDFObject& dest) const override;
+  void SaveToString(std::string& out) const override;
+  void LoadFromString(ByteReader& in) override;
+  using TPDFObject::LoadFromString;
+  using TPDFObject::SaveToString;
+  void PDFResources(TQuarrionCanvas& canvas, int firstNumber, TPDFResources& resources) override;
+  void SVGResources(TQuarrionCanvas& canvas, TResources& resources) override;
+
+  // Renders the gradient, placed for `owner`, into a bitmap of the owner's screen size
+  // whose unpainted pixels are the bitmap's transparent colour.
+  TBitmap RenderGradient(const TQuarrionCanvas& canvas, const TPDFObject& owner) const;
+
+  int ShadingType = 2;  // 2 axial, 3 radial
+  int ShadingNumber = 0;
+  TGradientEnd Start;
+  TGradientEnd End;
+};
