@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "export/pdf_outline.h"
+#include "export/xref_table.h"
+#include "model/pdf_types.h"
+#include "model/quarrion_canvas.h"
+
+// The object numbers listed under one category of the shared resource dictionary
+// ("Shading", "XObject", ...), in the order the objects were written.
+struct TPDFResourceSet {
+  std::string Name;
+  TPDFSelection Numbers;
+};
+using TPDFResourceSets = std::vector<TPDFResourceSet>;
+
+// Writes a whole document as one PDF file: it numbers and places the objects and asks
+// each drawing object for its resources, content and annotations. One writer serves one
+// run; the canvas's current page is restored when it finishes.
+class TPDFWriter {
+ public:
+  explicit TPDFWriter(TQuarrionCanvas& canvas) : canvas_(canvas) {}
+
+  // Replaces `output` with the file.
+  void GeneratePDF(std::string& output);
+
+  // Appends "/Annots [n 0 R ...]\n" for `page` (its own links first, then those of
+  // `master`, a page index or -1), or nothing when there are none.
+  static void AppendPageAttributes(TQuarrionCanvas& canvas, int page, int master, std::string& out);
+
+ private:
+  struct FontRef {
+    std::string Name;
+    int Number = 0;
+  };
+
+  void Fire(bool before, TPDFSection section, int code);
+  void Record(int number) { xref_.RecordOffset(number, out_->size()); }
+  void PrepareObjects();
+  void WriteHeader();
+  void WriteBackground();
+  void WriteFonts();
+  void WriteResources();
+  void WriteObjectResources(TPDFObject& object);
+  TPDFResourceSet& SetNamed(const std::string& name);
+  void WritePageTree();
+  void WritePages();
+  void WriteSlide(int page, int slide, int master);
+  void BuildContent(int page, int master);
+  void WriteContentStream(int number);
+  void CollectOutline();
+  void WriteCatalogue();
+  void WriteTrailer(std::size_t xrefOffset);
+
+  TQuarrionCanvas& canvas_;
+  std::string* out_ = nullptr;
+  TXrefTable xref_;
+  std::vector<FontRef> fonts_;
+  TPDFResourceSets sets_;
+  std::unordered_map<std::string, std::size_t> setIndex_;
+  TPDFOutline outline_;
+  int slides_ = 0;
+  int next_ = 0;
+  int shadingNumber_ = 0;  // 0: the background is a colour
+  int outlineRoot_ = 0;    // 0: no outline written
+  std::size_t objectCount_ = 0;
+  // Reused from slide to slide so that their capacity is allocated once.
+  TPDFResources resources_;
+  std::string content_;
+  std::vector<unsigned char> compressed_;
+};
