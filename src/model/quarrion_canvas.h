@@ -13,6 +13,7 @@
 #include "model/page.h"
 #include "model/pdf_object.h"
 #include "model/undo_stack.h"
+#include "storage/resource_manager.h"
 
 class CanvasHost;
 class Surface;
@@ -66,6 +67,10 @@ class TQuarrionCanvas {
   void BroadcastPagesShifted(int delta, int fromPage);
   void BroadcastPagesReordered(const TMultiSwap& swaps);
   void Clear();
+  // Replaces this document by `loaded` (pages, page size, options, document info,
+  // resources, object IDs, current page); this canvas keeps its host, events and display
+  // settings. `loaded` is left as a new one-page document (quarrion_canvas_document.cpp).
+  void TakeDocumentFrom(TQuarrionCanvas& loaded);
 
   // ---- Objects -----------------------------------------------------------------------
   TPDFObject* Add(std::unique_ptr<TPDFObject> obj);
@@ -178,6 +183,7 @@ class TQuarrionCanvas {
   int OriginX = 0;
   int OriginY = 0;
   TDocumentInfo DocumentInfo;
+  TResourceManager Resources;  // the document's embedded pictures and saved background
 
   // ---- Events (fired only when set) --------------------------------------------------
   std::function<void()> OnSelectionChanged;

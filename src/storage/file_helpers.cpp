@@ -1,0 +1,138 @@
+#include "storage/file_helpers.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <limits>
+
+#include <zlib.h>
+
+#include "model/format_error.h"
+#include "storage/atomic_file_writer.h"
+
+bool WriteFileString(const std::string& path, std::string_view bytes) {
+  return WriteFileAtomically(path, bytes, nullptr);
+}
+
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::string* error) {
+  bytes.clear();
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    if (error) *error = "cannot open " + path + ": " + std::strerror(errno);
+    return false;
+  }
+  in.seekg(0, std::ios::end);
+  auto size = in.tellg();
+  in.seekg(0, std::ios::beg);
+  if (size > 0) bytes.reserve(std::size_t(size));
+  std::array<char, 65536> block;
+  while (in.read(block.data(), block.size()) || in.gcount() > 0)
+    bytes.append(block.data(), std::size_t(in.gcount()));
+  if (in.bad()) {
+    if (error) *error = "cannot read " + path;
+    bytes.clear();
+    return false;
+  }
+  return true;
+}
+
+std::string ReadFileString(const std::string& path) {
+  std::string bytes;
+  ReadFileBytes(path, bytes);
+  return bytes;
+}
+
+namespace {
+std::array<unsigned char, 256> MakeScrambleTable() {
+  std::array<unsigned char, 256> t{};
+  for (int b = 0; b < 256; ++b) {
+    int v = b;
+    if (b == 77) v = 223;
+    else if (b >= 65 && b <= 90) v = b - 64;
+    else if (b >= 97 && b <= 122) v = b - 70;
+    else if (b == 13) v = 224;
+    else if (b >= 1 && b <= 26) v = b + 64;
+    else if (b >= 27 && b <= 52) v = b + 70;
+    else if (b == 223) v = 77;
+    else if (b == 224) v = 13;
+    t[std::size_t(b)] = static_cast<unsigned char>(v);
+  }
+  return t;
+}
+}  // namespace
+
+void ScrambleBytes(std::string& bytes) {
+  static const auto kTable = MakeScrambleTable();
+  for (auto& c : bytes) c = char(kTable[static_cast<unsigned char>(c)]);
+}
+
+bool WriteScrambledFile(const std::string& path, std::string_view bytes) {
+  std::string scrambled(bytes);
+  ScrambleBytes(scrambled);
+  return WriteFileString(path, scrambled);
+}
+
+std::string ReadScrambledFile(const std::string& path) {
+  std::string bytes = ReadFileString(path);
+  ScrambleBytes(bytes);
+  return bytes;
+}
+
+std::string CompressString(std::string_view bytes) {
+  std::string out(compressBound(uLong(bytes.size())), '\0');
+  z_stream z{};
+  if (deflateInit(&z, Z_BEST_COMPRESSION) != Z_OK) throw std::runtime_error("zlib cannot start");
+  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
+  z.next_out = reinterpret_cast<Bytef*>(out.data());
+  z.avail_out = uInt(out.size());
+  // Fed in slices so inputs beyond 4 GB would not overflow zlib's 32-bit counters.
+  std::size_t left = bytes.size();
+  int rc = Z_OK;
+  do {
+    uInt slice = uInt(std::min<std::size_t>(left, std::numeric_limits<uInt>::max() / 2));
+    z.avail_in = slice;
+    left -= slice;
+    rc = deflate(&z, left == 0 ? Z_FINISH : Z_NO_FLUSH);
+  } while (rc == Z_OK || (rc == Z_BUF_ERROR && left > 0));
+  deflateEnd(&z);
+  if (rc != Z_STREAM_END) throw std::runtime_error("zlib cannot compress the document");
+  out.resize(z.total_out);
+  return out;
+}
+
+std::string DecompressString(std::string_view bytes, std::size_t length) {
+  if (length > kMaxDecompressedLength)
+    throw FormatError("announced length " + std::to_string(length) + " is too large", 4);
+  if (length / kMaxDeflateRatio > bytes.size())
+    throw FormatError("announced length " + std::to_string(length) + " cannot come from " +
+                          std::to_string(bytes.size()) + " compressed bytes",
+                      4);
+  z_stream z{};
+  if (inflateInit(&z) != Z_OK) throw std::runtime_error("zlib cannot start");
+  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
+  z.avail_in = uInt(std::min<std::size_t>(bytes.size(), std::numeric_limits<uInt>::max()));
+  // The output grows with what the stream really yields, up to the announced length.
+  std::string out(std::min(length, std::max<std::size_t>(bytes.size() * 4, 65536)), '\0');
+  int rc = Z_OK;
+  while (z.total_out < length) {
+    if (z.total_out == out.size()) out.resize(std::min(length, out.size() * 2));
+    z.next_out = reinterpret_cast<Bytef*>(out.data() + z.total_out);
+    z.avail_out = uInt(out.size() - z.total_out);
+    rc = inflate(&z, Z_NO_FLUSH);
+    if (rc != Z_OK) break;
+  }
+  std::size_t got = z.total_out;
+  std::string zlibMessage = z.msg ? z.msg : "zlib";
+  inflateEnd(&z);
+  if (got < length) {
+    if (rc == Z_STREAM_END || rc == Z_BUF_ERROR)
+      throw FormatError("compressed data holds " + std::to_string(got) + " of " +
+                            std::to_string(length) + " bytes",
+                        8);
+    throw FormatError("compressed data is damaged (" + zlibMessage + ")", 8);
+  }
+  out.resize(length);
+  return out;
+}
