@@ -207,6 +207,13 @@ class TQuarrionCanvas {
   void FireSelectionChanged();
   void RenumberUndo(int page, int oldIndex, int newIndex);
   void MoveObject(int page, int from, int to);
+  // Mouse helpers (quarrion_canvas_mouse.cpp).
+  bool OutsideControl(int x, int y) const;
+  bool SelectDown(TMouseButton button, TShiftState shift);
+  bool DropperDown(TMouseButton button);
+  TPoint ProportionalPoint(TPoint p) const;
+  void RubberBandMove(TPoint p);
+  void DragMove(int dx, int dy);
 
   CanvasHost* host_ = nullptr;
   std::vector<TPage> pages_;

@@ -1,0 +1,147 @@
+// Showing the current page: scale and origin, the cached page background, double
+// buffering and the drawing order of master objects, page objects and selection marks.
+#include <algorithm>
+#include <limits>
+
+#include "model/canvas_host.h"
+#include "model/quarrion_canvas.h"
+#include "model/surface.h"
+#include "objects/annot.h"
+#include "objects/gradient.h"
+#include "objects/rectangle.h"
+
+namespace {
+// The colour of the control around the page (the platform's button-face grey).
+constexpr TColor kControlColour = 0xF0F0F0;
+
+// Draws an object and then the links attached to it.
+void DrawWithAnnots(TPDFObject& obj, TQuarrionCanvas& target) {
+  obj.Draw(target);
+  for (auto& link : obj.Annots()) link->Draw(target);
+}
+
+// The page itself: a locked rectangle with a hairline outline and a grey shadow, filled
+// with the document background.
+void DrawPageBackground(TQuarrionCanvas& canvas) {
+  TPDFRectangle page(0, 0, canvas.PageWidth, canvas.PageHeight);
+  page.Outline = true;
+  page.Fill = true;
+  page.Shadow = true;
+  page.Locked = true;
+  page.FillColour = canvas.DocumentInfo.Background;
+  TDocumentInfo& info = canvas.DocumentInfo;
+  if (!info.BackgroundIsGradient || !info.BackgroundGradient) {
+    page.Draw(canvas);
+    return;
+  }
+  // The gradient belongs to the document: it is only lent, and comes back unchanged in
+  // owner and number even when drawing throws.
+  struct Loan {
+    TPDFRectangle& page;
+    TDocumentInfo& info;
+    TQuarrionCanvas* owner;
+    int id;
+    ~Loan() {
+      info.BackgroundGradient = page.DetachGradient();
+      info.BackgroundGradient->SetOwner(owner);
+      info.BackgroundGradient->ObjectID = id;
+    }
+  } loan{page, info, info.BackgroundGradient->Owner(), info.BackgroundGradient->ObjectID};
+  page.SetGradient(std::move(info.BackgroundGradient));
+  page.Draw(canvas);
+}
+}  // namespace
+
+void TQuarrionCanvas::ComputeScale() {
+  const long long w = host_ ? host_->ClientWidth() : 0;
+  const long long h = host_ ? host_->ClientHeight() : 0;
+  // A page side of 0 or less gives no constraint; with neither side usable, or a control
+  // without area, there is nothing to show and the zoom stays 0 (ScreenToPage copes).
+  long long zoom = std::numeric_limits<long long>::max();
+  if (PageWidth > 0) zoom = std::min(zoom, w * 900 / PageWidth);
+  if (PageHeight > 0) zoom = std::min(zoom, h * 900 / PageHeight);
+  if (w <= 0 || h <= 0 || zoom == std::numeric_limits<long long>::max() || zoom <= 0) {
+    ZoomX = ZoomY = 0;
+    OriginX = OriginY = 0;
+    return;
+  }
+  ZoomX = ZoomY = int(std::min<long long>(zoom, std::numeric_limits<int>::max()));
+  OriginX = int((PageWidth - w * 1000 / ZoomX) / 2);
+  OriginY = int((PageHeight - h * 1000 / ZoomY) / 2);
+}
+
+void TQuarrionCanvas::Resize() {
+  ClearStatic();
+  Repaint();
+}
+
+void TQuarrionCanvas::Paint() {
+  if (!PaintingEnabled || !host_) return;
+  ComputeScale();
+  const int w = host_->ClientWidth(), h = host_->ClientHeight();
+  Surface* control = host_->ControlSurface();
+  std::unique_ptr<Surface> offscreen;
+  if (DoubleBuffered && w > 0 && h > 0) offscreen = host_->CreateOffscreen(w, h);
+  secondCanvas_ = offscreen ? offscreen.get() : control;
+  if (!secondCanvas_) return;
+
+  secondCanvas_->SetBrush({kControlColour, TBrushStyle::Solid});
+  secondCanvas_->FillRect({0, 0, w, h});
+  if (ZoomX > 0) {
+    // A cached picture taken at another control size would show the page misplaced.
+    if (staticImage_ && (staticImage_->Width() != w || staticImage_->Height() != h))
+      ClearStatic();
+    const bool hadStatic = staticImage_ != nullptr;
+    if (hadStatic)
+      secondCanvas_->Draw(0, 0, *staticImage_);
+    else
+      DrawPageBackground(*this);
+    if (OnPaint) OnPaint();
+    if (!hadStatic) staticImage_ = std::make_unique<TBitmap>(secondCanvas_->Capture());
+    DrawOn(*this, true, true, true, true);
+  }
+  if (offscreen) {
+    host_->CopyToControl(*offscreen);
+    // The off-screen image goes away here; objects draw on the control from now on.
+    secondCanvas_ = control;
+  }
+}
+
+void TQuarrionCanvas::DrawOn(TQuarrionCanvas& target, bool showSelected, bool showUnselected,
+                             bool showObjects, bool showMaster) {
+  if (pages_.empty() || page_ < 0 || page_ >= PageCount()) return;
+  secondCanvas_ = target.SecondCanvas();
+  TPage& page = CurrentPage();
+
+  const bool targetUsesMaster =
+      target.page_ >= 0 && target.page_ < target.PageCount() && target.CurrentPage().UseMaster;
+  const int master = MasterShownBehind(page_);
+  if (targetUsesMaster && showUnselected && showMaster && master >= 0) {
+    for (auto& obj : pages_[std::size_t(master)].Objects)
+      if (!obj->Deleted) DrawWithAnnots(*obj, target);
+  }
+
+  if (showObjects) {
+    // A selection flag per object keeps this linear in the number of objects.
+    std::vector<char> selected(page.Objects.size(), 0);
+    for (int index : selection_)
+      if (index >= 0 && index < int(selected.size())) selected[std::size_t(index)] = 1;
+    for (std::size_t i = 0; i < page.Objects.size(); ++i) {
+      TPDFObject& obj = *page.Objects[i];
+      if (obj.Deleted || !(selected[i] ? showSelected : showUnselected)) continue;
+      DrawWithAnnots(obj, target);
+    }
+    if (showSelected) {
+      for (int index : selection_) {
+        if (index < 0 || index >= int(page.Objects.size())) continue;
+        TPDFObject& obj = *page.Objects[std::size_t(index)];
+        if (obj.Deleted) continue;
+        if (ShowHighlight)
+          obj.DrawHighlight(target);
+        else
+          obj.DrawHandles(target, {obj.Left, obj.Top, obj.Right, obj.Bottom});
+      }
+    }
+  }
+  if (OnRepaint) OnRepaint();
+}
