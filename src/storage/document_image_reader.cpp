@@ -1,0 +1,169 @@
+// Parses a document image into a new canvas. Every field is read through ByteReader, so
+// damaged input ends in FormatError and never in a read past the end.
+#include <algorithm>
+#include <vector>
+
+#include "model/byte_reader.h"
+#include "model/format_error.h"
+#include "model/quarrion_canvas.h"
+#include "objects/gradient.h"
+#include "storage/document_image.h"
+#include "storage/lookup_table_manager.h"
+
+namespace {
+// One object record, pointing into the image (no copies of the object strings).
+struct ObjectRecord {
+  std::uint8_t ID;
+  std::string_view Data;
+  std::size_t Offset;  // of the record in the image, for messages
+};
+
+void Report(const TProgress& progress, const char* text) {
+  if (progress) progress(text);
+}
+
+std::string_view ShortText(ByteReader& in, const char* field) {
+  return in.Bytes(in.Word(field), field);
+}
+
+std::uint32_t UInt24(ByteReader& in, const char* field) {
+  auto b = in.Bytes(3, field);
+  return std::uint32_t(std::uint8_t(b[0])) | (std::uint32_t(std::uint8_t(b[1])) << 8) |
+         (std::uint32_t(std::uint8_t(b[2])) << 16);
+}
+
+void SkipShortTexts(ByteReader& in, int count) {
+  for (int i = 0; i < count; ++i) ShortText(in, "reserved text");
+}
+
+bool Bit(std::string_view set, int index) { return (std::uint8_t(set[std::size_t(index / 8)]) >> (index % 8)) & 1; }
+
+int ReadHeader(ByteReader& in, TQuarrionCanvas& into) {
+  if (in.Remaining() < kDocumentMagic.size() || in.Bytes(4, "magic") != kDocumentMagic)
+    throw FormatError("Wrong file type", 0);
+  int count = in.Byte("page count");
+  int shown = in.Byte("current page");
+  auto isMaster = in.Bytes(32, "master page flags");
+  auto useMaster = in.Bytes(32, "use-master flags");
+  // Every document has at least one page; the program never writes a file without one.
+  if (count == 0) in.Fail("the document has no pages");
+  into.SetPageCount(count);
+  for (int p = 0; p < count; ++p) {
+    into.Pages()[std::size_t(p)].IsMaster = Bit(isMaster, p);
+    into.Pages()[std::size_t(p)].UseMaster = Bit(useMaster, p);
+  }
+  return std::min(shown, count - 1);
+}
+
+void ReadPages(ByteReader& in, TQuarrionCanvas& into) {
+  for (auto& page : into.Pages()) {
+    page.Title = ShortText(in, "page title");
+    page.MajorEntry = ShortText(in, "major outline entry");
+    page.MinorEntry = ShortText(in, "minor outline entry");
+    SkipShortTexts(in, 3);
+    in.Skip(64, "page record");
+  }
+}
+
+void ReadDocumentRecord(ByteReader& in, TQuarrionCanvas& into) {
+  TDocumentInfo& info = into.DocumentInfo;
+  info.Title = ShortText(in, "document title");
+  info.Subject = ShortText(in, "document subject");
+  info.Author = ShortText(in, "document author");
+  info.Background = in.Colour("background colour");
+  into.PageWidth = int(UInt24(in, "page width"));
+  into.PageHeight = int(UInt24(in, "page height"));
+  SkipShortTexts(in, 3);
+  std::uint8_t flags = in.Byte("document flags");
+  into.FullScreen = flags & 1;
+  into.ShowOutlines = flags & 2;
+  into.Compressed = flags & 4;
+  in.Skip(63, "document record");
+}
+
+std::vector<ObjectRecord> ReadObjectRecords(ByteReader& in) {
+  std::vector<ObjectRecord> records;
+  while (!in.AtEnd() && in.Rest().substr(0, kResourcesMarker.size()) != kResourcesMarker) {
+    std::size_t offset = in.Position();
+    std::uint8_t id = in.Byte("class ID");
+    std::uint32_t length = UInt24(in, "object length");
+    records.push_back({id, in.Bytes(length, "object data"), offset});
+  }
+  return records;
+}
+
+void ReadResources(ByteReader& in, TResourceManager& store) {
+  while (!in.AtEnd()) {
+    auto name = in.Bytes(in.Byte("resource name length"), "resource name");
+    std::uint32_t length = UInt24(in, "resource length");
+    store.Add(name, in.Bytes(length, "resource data"));
+  }
+}
+
+// Damage inside an object string is reported with the record it belongs to.
+[[noreturn]] void ObjectDamaged(const ObjectRecord& r, std::size_t number, const char* reason) {
+  throw FormatError("object " + std::to_string(number + 1) + " (class " + std::to_string(r.ID) +
+                        ") is damaged: " + reason,
+                    r.Offset);
+}
+
+void BuildObjects(const std::vector<ObjectRecord>& records, TQuarrionCanvas& into,
+                  const TLookupTableManager& registry) {
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const ObjectRecord& r = records[i];
+    std::unique_ptr<TPDFObject> obj;
+    try {
+      obj = registry.CreateObject(r.ID, r.Data);
+    } catch (const FormatError& e) {
+      ObjectDamaged(r, i, e.what());
+    }
+    if (!obj)
+      throw FormatError("object " + std::to_string(i + 1) + " has the unregistered class ID " +
+                            std::to_string(r.ID),
+                        r.Offset);
+    if (obj->PageIndex >= into.PageCount())
+      ObjectDamaged(r, i, ("it names page " + std::to_string(obj->PageIndex + 1) + " of " +
+                           std::to_string(into.PageCount()))
+                              .c_str());
+    obj->Deleted = false;
+    into.SetPageIndexQuietly(obj->PageIndex);
+    into.Add(std::move(obj));
+  }
+}
+
+void ReadBackground(TQuarrionCanvas& into) {
+  int index = into.Resources.IndexOf(kBackgroundGradientName);
+  TDocumentInfo& info = into.DocumentInfo;
+  info.BackgroundIsGradient = index >= 0;
+  if (index < 0) return;
+  auto gradient = std::make_unique<TPDFGradient>(0, 0, 0, 0);
+  try {
+    gradient->LoadFromString(into.Resources.Entry(index).Text);
+  } catch (const FormatError& e) {
+    throw FormatError(std::string("the background gradient is damaged: ") + e.what(), 0);
+  }
+  gradient->SetOwner(&into);
+  info.BackgroundGradient = std::move(gradient);
+}
+}  // namespace
+
+void ReadDocumentImage(std::string_view image, TQuarrionCanvas& into,
+                       const TLookupTableManager& registry, const TProgress& progress) {
+  ByteReader in(image);
+  int shown = ReadHeader(in, into);
+  Report(progress, "Loading page information ...");
+  ReadPages(in, into);
+  Report(progress, "Loading document information ...");
+  ReadDocumentRecord(in, into);
+  Report(progress, "Loading object information ...");
+  auto records = ReadObjectRecords(in);
+  if (!in.AtEnd()) {
+    in.Skip(kResourcesMarker.size(), "resources marker");
+    Report(progress, "Loading resources ...");
+    ReadResources(in, into.Resources);
+  }
+  Report(progress, "Building objects ...");
+  BuildObjects(records, into, registry);
+  ReadBackground(into);
+  into.SetPageIndexQuietly(shown);
+}
