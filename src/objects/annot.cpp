@@ -1,11 +1,25 @@
 #include "objects/annot.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "export/number_format.h"
+#include "export/pdf_syntax.h"
 #include "model/byte_reader.h"
 #include "model/byte_writer.h"
 #include "model/format_error.h"
 #include "model/quarrion_canvas.h"
+#include "model/surface.h"
+
+namespace {
+constexpr int kJumpAbsolute = 0;
+constexpr int kJumpRelative = 1;
+constexpr int kInternetLink = 2;
+constexpr int kFileLink = 3;
+constexpr double kMaxZoom = 0xFFFFFF / 1000.0;
+
+int Clamp16(long long v) { return int(std::clamp(v, -32768LL, 32767LL)); }
+}  // namespace
 
 TPDFAnnot::TPDFAnnot(int left, int top, int right, int bottom)
     : TPDFRectangle(left, top, right, bottom) {
@@ -14,6 +28,127 @@ TPDFAnnot::TPDFAnnot(int left, int top, int right, int bottom)
 
 std::unique_ptr<TPDFObject> TPDFAnnot::CreateBlank() const {
   return std::make_unique<TPDFAnnot>(0, 0, 0, 0);
+}
+
+void TPDFAnnot::SetDestination(const TLinkDest& dest) {
+  Destination.Page = Clamp16(dest.Page);
+  Destination.Left = Clamp16(dest.Left);
+  Destination.Top = Clamp16(dest.Top);
+  Destination.Zoom = dest.Zoom >= 0 ? std::min(dest.Zoom, kMaxZoom) : 0;  // NaN gives 0 too
+}
+
+void TPDFAnnot::Draw(TQuarrionCanvas& canvas) {
+  Surface* s = canvas.SecondCanvas();
+  if (!s) return;
+  TColor colour = LinkKind == kInternetLink ? 0x0000FF : LinkKind == kFileLink ? 0x008000 : 0xFF0000;
+  s->SetPen({colour, 1, Attached ? TPenStyle::Dotted : TPenStyle::Solid, TPenMode::Copy});
+  s->SetBrush({0, TBrushStyle::Clear});
+  TRect r = ScreenRect(canvas, Left, Top, Right, Bottom);
+  if (!Attached) {
+    s->Line({r.Left, r.Top}, {r.Right, r.Bottom});
+    s->Line({r.Left, r.Bottom}, {r.Right, r.Top});
+  }
+  s->Rectangle(ScreenRect(canvas, Left, Top, Right + 1, Bottom + 1));
+}
+
+TLinkDest TPDFAnnot::ResolveTarget(const TQuarrionCanvas& canvas, const TLinkDest& dest,
+                                   int pageIndex) const {
+  const auto& pages = canvas.Pages();
+  int masters = 0;
+  for (int i = 0; i < pageIndex && i < int(pages.size()); ++i)
+    if (pages[std::size_t(i)].IsMaster) ++masters;
+  const long long slide = pageIndex - masters;
+  const long long n = canvas.SlideCount();
+  long long target = dest.Page;
+  if (LinkKind == kJumpRelative)
+    target += slide;
+  else if (target == -1)
+    target = n - 1;
+  if (target >= n) target = n - 1;
+  if (target < 0) target = 0;
+  TLinkDest result = dest;
+  result.Page = int(target);
+  return result;
+}
+
+void TPDFAnnot::PDFResources(TQuarrionCanvas& canvas, int firstNumber, TPDFResources& resources) {
+  AnnotPages.clear();
+  const auto& pages = canvas.Pages();
+  const int count = int(pages.size());
+  const int current = canvas.Page();
+  if (current < 0 || current >= count) return;
+  const bool relative = LinkKind == kJumpRelative;
+  auto show = [&](int page) {
+    int number = firstNumber + (relative ? int(AnnotPages.size()) : 0);
+    AnnotPages.push_back({ResolveTarget(canvas, Destination, page), number, page});
+  };
+  if (pages[std::size_t(current)].IsMaster) {
+    for (int p = current + 1; p < count && !pages[std::size_t(p)].IsMaster; ++p)
+      if (pages[std::size_t(p)].UseMaster) show(p);
+  } else {
+    show(current);
+  }
+  if (AnnotPages.empty()) return;
+  // A bare host name is a web address; the object keeps the completed form.
+  if (LinkKind == kInternetLink && Target.find(':') == std::string::npos)
+    Target.insert(0, "http://");
+  const std::size_t objects = relative ? AnnotPages.size() : 1;
+  for (std::size_t i = 0; i < objects; ++i) {
+    canvas.Log("Annotation at " + IntToStr(firstNumber + static_cast<long long>(i)));
+    TPDFResource r{"Annot", std::string(), false};
+    AppendAnnotBody(canvas, AnnotPages[i], r.Body);
+    resources.push_back(std::move(r));
+  }
+}
+
+void TPDFAnnot::AppendAnnotBody(const TQuarrionCanvas& canvas, const TAnnotPage& entry,
+                                std::string& out) const {
+  const long long h = canvas.PageHeight;
+  out.reserve(out.size() + 128 + Target.size());
+  out.append("<</Type /Annot /Subtype /Link\n/Border [0 0 0] /H /O\n/Rect [");
+  AppendInt(out, Left);
+  out.push_back(' ');
+  AppendInt(out, h - Bottom);
+  out.push_back(' ');
+  AppendInt(out, Right);
+  out.push_back(' ');
+  AppendInt(out, h - Top);
+  out.append("]\n");
+  if (LinkKind == kInternetLink || LinkKind == kFileLink) {
+    out.append(LinkKind == kInternetLink ? "/A<</S /URI /URI (" : "/A<</S /GoToR /F (");
+    AppendEscaped(out, Target, false);
+    out.append(")>>\n");
+  } else {
+    const TLinkDest& d = entry.Dest;
+    out.append(PDFDestination(d.Page, d.Left, d.Zoom, d.Top));
+  }
+  out.append(">>");
+}
+
+void TPDFAnnot::PDFAnnots(int page, TPDFSelection& numbers) {
+  for (const auto& entry : AnnotPages)
+    if (entry.PageIndex == page) numbers.push_back(entry.ObjectNumber);
+}
+
+void TPDFAnnot::SVGCode(TQuarrionCanvas& canvas, std::string& out) {
+  const bool jump = LinkKind != kInternetLink && LinkKind != kFileLink;
+  out.append("<a xlink:href=\"");
+  if (!jump) AppendEscaped(out, Target, true);
+  out.append("\"><rect stroke=\"none\" fill=\"none\" x=\"");
+  AppendInt(out, Left);
+  out.append("\" y=\"");
+  AppendInt(out, Top);
+  out.append("\" width=\"");
+  AppendInt(out, static_cast<long long>(Right) - Left);
+  out.append("\" height=\"");
+  AppendInt(out, static_cast<long long>(Bottom) - Top);
+  if (jump) {
+    // The empty link would reload the show; the script changes the slide instead.
+    out.append("\" onclick=\"evt.preventDefault();ChangePage(");
+    AppendInt(out, ResolveTarget(canvas, Destination, canvas.Page()).Page);
+    out.push_back(')');
+  }
+  out.append("\" pointer-events=\"visible\"/></a>");
 }
 
 void TPDFAnnot::AssignAppearanceTo(TPDFObject& dest) const {
@@ -30,11 +165,11 @@ void TPDFAnnot::SaveToString(std::string& out) const {
   TPDFRectangle::SaveToString(out);
   ByteWriter w(out);
   w.Byte(LinkKind, "link kind");
-  // Jumps carry no target text.
-  const bool jump = LinkKind == 0 || LinkKind == 1;
-  const std::string& target = jump ? std::string() : Target;
-  w.Word(static_cast<long long>(target.size()), "length of the link target");
-  w.Append(target);
+  // Jumps carry no target text, in the file or in the object: a target left over from
+  // an earlier kind would make the loader take the link for an Internet link.
+  if (LinkKind == kJumpAbsolute || LinkKind == kJumpRelative) Target.clear();
+  w.Word(static_cast<long long>(Target.size()), "length of the link target");
+  w.Append(Target);
   w.Zeros(14);
   w.Word(static_cast<long long>(Destination.Page) + 32768, "link page + 32768");
   w.Word(static_cast<long long>(Destination.Left) + 32768, "link left + 32768");
@@ -65,17 +200,20 @@ void TPDFAnnot::LoadFromString(ByteReader& in) {
 
 void TPDFAnnot::PagesShifted(int delta, int fromPage) {
   TPDFObject::PagesShifted(delta, fromPage);
-  if (LinkKind != 0) return;
+  // -1 means "the last slide" whatever the page count; it never moves.
+  if (LinkKind != kJumpAbsolute || Destination.Page == -1) return;
   int a = Owner() ? Owner()->GetAbsolutePage(fromPage) : -1;
-  if (a != -1 && Destination.Page >= a - 1) Destination.Page += delta;
+  if (a == -1 || Destination.Page < a - 1) return;
+  // A link to a removed first slide goes to the new first slide, not to "the last".
+  Destination.Page = Clamp16(std::max(0LL, static_cast<long long>(Destination.Page) + delta));
 }
 
 void TPDFAnnot::PagesReordered(const TMultiSwap& swaps) {
   TPDFObject::PagesReordered(swaps);
-  if (LinkKind != 0) return;
+  if (LinkKind != kJumpAbsolute) return;
   for (const auto& s : swaps) {
     if (s.Old == Destination.Page + 1) {
-      Destination.Page = s.New - 1;
+      Destination.Page = Clamp16(std::max(0LL, static_cast<long long>(s.New) - 1));
       return;
     }
   }

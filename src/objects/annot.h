@@ -7,6 +7,7 @@
 
 // Target of a jump: a slide (absolute, -1 = the last) or a distance in slides (relative),
 // with the view position and zoom given to the viewer.
+// Page, Left and Top are stored as 16-bit numbers around zero, Zoom x 1000 in 24 bits.
 struct TLinkDest {
   int Page = 0;
   int Left = 0;
@@ -33,6 +34,22 @@ class TPDFAnnot : public TPDFRectangle {
   }
   std::unique_ptr<TPDFObject> CreateBlank() const override;
 
+  void Draw(TQuarrionCanvas& canvas) override;
+  // A link draws nothing in the content stream: the viewer shows the annotation.
+  void PDFCode(TQuarrionCanvas&, std::string&) override {}
+  void SVGCode(TQuarrionCanvas& canvas, std::string& out) override;
+  // The annotation objects for the canvas's current page: one per slide that shows a
+  // relative jump placed on a master page, one shared object otherwise.
+  void PDFResources(TQuarrionCanvas& canvas, int firstNumber, TPDFResources& resources) override;
+  void PDFAnnots(int page, TPDFSelection& numbers) override;
+
+  // `dest` with its Page turned into the slide number the link leads to when shown on
+  // the page `pageIndex` (an absolute page index, masters counted).
+  TLinkDest ResolveTarget(const TQuarrionCanvas& canvas, const TLinkDest& dest,
+                          int pageIndex) const;
+  // Sets Destination, kept inside what the saved form holds.
+  void SetDestination(const TLinkDest& dest);
+
   void AssignAppearanceTo(TPDFObject& dest) const override;
   void SaveToString(std::string& out) const override;
   void LoadFromString(ByteReader& in) override;
@@ -45,5 +62,9 @@ class TPDFAnnot : public TPDFRectangle {
   std::vector<TAnnotPage> AnnotPages;
   TLinkDest Destination;
   bool Attached = false;
-  std::string Target;
+  // Emptied by SaveToString for jumps, which carry no target.
+  mutable std::string Target;
+
+ private:
+  void AppendAnnotBody(const TQuarrionCanvas& canvas, const TAnnotPage& entry, std::string& out) const;
 };

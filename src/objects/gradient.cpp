@@ -1,5 +1,6 @@
 #include "objects/gradient.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "export/number_format.h"
@@ -20,22 +21,34 @@ std::unique_ptr<TPDFObject> TPDFGradient::CreateBlank() const {
 
 void TPDFGradient::PlaceGradient(const TPDFObject& owner) {
   double w = double(owner.Right) - owner.Left, h = double(owner.Bottom) - owner.Top;
-  Left = owner.Left + int(std::trunc(w * Start.X));
-  Top = owner.Top + int(std::trunc(h * Start.Y));
-  Right = owner.Left + int(std::ceil(w * End.X));
-  Bottom = owner.Top + int(std::ceil(h * End.Y));
-  Start.PlacedRadius = int(std::trunc(w * Start.Radius));
-  End.PlacedRadius = int(std::trunc(w * End.Radius));
+  // Far-out positions are kept inside the coordinate range of the saved form, so that
+  // a gradient placed on any box can still be saved.
+  auto place = [](double origin, double offset) {
+    return ClampCoord(static_cast<long long>(std::clamp(origin + offset, -1e9, 1e9)));
+  };
+  Left = place(owner.Left, std::trunc(w * Start.X));
+  Top = place(owner.Top, std::trunc(h * Start.Y));
+  Right = place(owner.Left, std::ceil(w * End.X));
+  Bottom = place(owner.Top, std::ceil(h * End.Y));
+  Start.PlacedRadius = int(std::clamp(std::trunc(w * Start.Radius), -1e9, 1e9));
+  End.PlacedRadius = int(std::clamp(std::trunc(w * End.Radius), -1e9, 1e9));
 }
 
+namespace {
+// What the 24-bit position form holds: (0 .. 0xFFFFFF) - 200000, in 1/65536.
+constexpr double kMinPosition = -200000 / 65536.0;
+constexpr double kMaxPosition = (0xFFFFFF - 200000) / 65536.0;
+double Mirrored(double v) { return std::clamp(1 - v, kMinPosition, kMaxPosition); }
+}  // namespace
+
 void TPDFGradient::MirrorHorizontally() {
-  Start.X = 1 - Start.X;
-  End.X = 1 - End.X;
+  Start.X = Mirrored(Start.X);
+  End.X = Mirrored(End.X);
 }
 
 void TPDFGradient::MirrorVertically() {
-  Start.Y = 1 - Start.Y;
-  End.Y = 1 - End.Y;
+  Start.Y = Mirrored(Start.Y);
+  End.Y = Mirrored(End.Y);
 }
 
 void TPDFGradient::AssignAppearanceTo(TPDFObject& dest) const {
@@ -83,7 +96,8 @@ void TPDFGradient::SaveToString(std::string& out) const {
 void TPDFGradient::LoadFromString(ByteReader& in) {
   TPDFObject::LoadFromString(in);
   LoadEnd(in, Start);
-  ShadingType = LoadEnd(in, End);
+  // Only axial (2) and radial (3) shadings are written; anything else reads as axial.
+  ShadingType = LoadEnd(in, End) == 3 ? 3 : 2;
   in.Skip(16, "gradient reserved bytes");
 }
 

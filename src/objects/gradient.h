@@ -45,4 +45,9 @@ class TPDFGradient : public TPDFObject {
   int ShadingNumber = 0;
   TGradientEnd Start;
   TGradientEnd End;
+
+ private:
+  // Offsets of the start point and the axis in bitmap pixels.
+  void RenderAxial(TBitmap& bmp, double sx, double sy, double dx, double dy) const;
+  void RenderRadial(TBitmap& bmp, double sx, double sy, double dx, double dy, double scale) const;
 };

@@ -2,34 +2,77 @@
 // area, the rectangle fill and the colour dialog's preview all draw the result.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "model/quarrion_canvas.h"
 #include "objects/gradient.h"
 
 namespace {
-// Any colour no gradient end uses will do as the "not painted" marker; pick one that
-// differs from both ends.
-TColor TransparentFor(TColor a, TColor b) {
-  TColor c = 0x00FF01FE;
-  while (c == a || c == b) ++c;
-  return c;
-}
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 TColor Mix(TColor a, TColor b, double t) {
   auto ch = [&](int x, int y) { return int(std::lround(x + (y - x) * t)); };
   return RGBColour(ch(RedOf(a), RedOf(b)), ch(GreenOf(a), GreenOf(b)), ch(BlueOf(a), BlueOf(b)));
 }
 
-void FillCircle(TBitmap& bmp, double cx, double cy, double r, TColor c) {
-  if (r < 0.5) r = 0.5;
-  int y1 = int(std::floor(cy - r)), y2 = int(std::ceil(cy + r));
-  for (int y = std::max(y1, 0); y <= std::min(y2, bmp.Height() - 1); ++y) {
-    double dy = y + 0.5 - cy;
-    double span = r * r - dy * dy;
-    if (span < 0) continue;
-    double half = std::sqrt(span);
-    bmp.FillSpan(y, int(std::lround(cx - half)), int(std::lround(cx + half)), c);
+// True when Mix(a, b, t) can give `m` for some t in 0..1 (the test errs towards true).
+bool OnGradient(TColor m, TColor a, TColor b) {
+  double lo = 0, hi = 1;
+  const int shifts[3] = {0, 8, 16};
+  for (int shift : shifts) {
+    int x = (a >> shift) & 0xFF, y = (b >> shift) & 0xFF, v = (m >> shift) & 0xFF;
+    if (x == y) {
+      if (v != x) return false;
+      continue;
+    }
+    double t1 = (v - 0.5 - x) / double(y - x), t2 = (v + 0.5 - x) / double(y - x);
+    lo = std::max(lo, std::min(t1, t2));
+    hi = std::min(hi, std::max(t1, t2));
   }
+  return lo <= hi;
+}
+
+// The "not painted" marker: a colour the gradient itself never produces.
+TColor TransparentFor(TColor a, TColor b) {
+  TColor c = 0x00FF01FE;
+  while (OnGradient(c, a, b)) c = (c + 0x010307) & 0xFFFFFF;
+  return c;
+}
+
+// The largest t in [lo, hi] with a·t² + b·t + c ≤ 0, or NaN when there is none.
+double LargestCovering(double a, double b, double c, double lo, double hi) {
+  double from[2], to[2];
+  int count = 0;
+  auto interval = [&](double x, double y) {
+    from[count] = x;
+    to[count++] = y;
+  };
+  if (std::fabs(a) < 1e-9) {
+    if (b > 1e-12) interval(-kInfinity, -c / b);
+    else if (b < -1e-12) interval(-c / b, kInfinity);
+    else if (c <= 0) interval(-kInfinity, kInfinity);
+  } else {
+    double disc = b * b - 4 * a * c;
+    if (disc >= 0) {
+      double root = std::sqrt(disc);
+      double t1 = (-b - root) / (2 * a), t2 = (-b + root) / (2 * a);
+      if (t1 > t2) std::swap(t1, t2);
+      if (a > 0) {
+        interval(t1, t2);
+      } else {
+        interval(-kInfinity, t1);
+        interval(t2, kInfinity);
+      }
+    } else if (a < 0) {
+      interval(-kInfinity, kInfinity);
+    }
+  }
+  double best = std::numeric_limits<double>::quiet_NaN();
+  for (int i = 0; i < count; ++i) {
+    double x = std::max(from[i], lo), y = std::min(to[i], hi);
+    if (x <= y && !(y <= best)) best = y;
+  }
+  return best;
 }
 }  // namespace
 
@@ -45,61 +88,68 @@ TBitmap TPDFGradient::RenderGradient(const TQuarrionCanvas& canvas, const TPDFOb
   TPoint s0 = canvas.PageToScreen(Left, Top), s1 = canvas.PageToScreen(Right, Bottom);
   double sx = s0.X - o.X, sy = s0.Y - o.Y, ex = s1.X - o.X, ey = s1.Y - o.Y;
   double dx = ex - sx, dy = ey - sy;
-
-  if (ShadingType != 3) {
-    // Axial: bands one pixel apart along the dominant direction of the axis.
-    double steps = std::max(std::fabs(dx), std::fabs(dy));
-    double len2 = dx * dx + dy * dy;
-    for (int y = 0; y < bmp.Height(); ++y) {
-      for (int x = 0; x < bmp.Width(); ++x) {
-        double t = len2 > 0 ? ((x - sx) * dx + (y - sy) * dy) / len2 : 0;
-        TColor c;
-        if (t < 0) {
-          if (!Start.Extend && len2 > 0) continue;
-          c = Start.Colour;
-        } else if (t >= 1) {
-          if (!End.Extend) continue;
-          c = End.Colour;
-        } else {
-          double band = steps > 0 ? std::floor(t * steps) / steps : 0;
-          c = Mix(Start.Colour, End.Colour, band);
-        }
-        bmp.SetPixel(x, y, c);
-      }
-    }
-    return bmp;
-  }
-
-  // Radial: circles along the line between the two centres.
-  double d = std::sqrt(dx * dx + dy * dy);
-  if (d <= 0) return bmp;
-  double scale = canvas.ZoomX / 1000.0;
-  double r0 = Start.PlacedRadius * scale, r1 = End.PlacedRadius * scale;
-  double step = std::fabs(dx) / 50;
-  if (std::fabs(dy) / 10 < step) step = std::fabs(dy) / 100;
-  step = std::clamp(step, 0.3, 1.0);
-  auto inside = [&](double cx, double cy) {
-    return cx >= 0 && cy >= 0 && cx < bmp.Width() && cy < bmp.Height();
-  };
-  auto circle = [&](double dist, TColor c) {
-    double t = dist / d;
-    double r = r0 + t * (r1 - r0);
-    if (r <= 0) return false;
-    FillCircle(bmp, sx + t * dx, sy + t * dy, r, c);
-    return true;
-  };
-  if (Start.Extend) {
-    // Start where the extended cone shrinks to nothing or its centre leaves the bitmap.
-    double back = 0;
-    while (inside(sx - (back + step) / d * dx, sy - (back + step) / d * dy) &&
-           r0 - (back + step) / d * (r1 - r0) > 0 && back < 100000)
-      back += step;
-    for (double dist = -back; dist < 0; dist += step) circle(dist, Start.Colour);
-  }
-  for (double dist = 0; dist <= d; dist += step) circle(dist, Mix(Start.Colour, End.Colour, dist / d));
-  if (End.Extend) {
-    for (double dist = d + step; inside(sx + dist / d * dx, sy + dist / d * dy); dist += step)
-      circle(dist, End.Colour);
-  }
+  if (ShadingType == 3)
+    RenderRadial(bmp, sx, sy, dx, dy, canvas.ZoomX / 1000.0);
+  else
+    RenderAxial(bmp, sx, sy, dx, dy);
   return bmp;
+}
+
+void TPDFGradient::RenderAxial(TBitmap& bmp, double sx, double sy, double dx, double dy) const {
+  // Bands one pixel apart along the dominant direction of the axis.
+  double steps = std::max(std::fabs(dx), std::fabs(dy));
+  double len2 = dx * dx + dy * dy;
+  for (int y = 0; y < bmp.Height(); ++y) {
+    for (int x = 0; x < bmp.Width(); ++x) {
+      double t = len2 > 0 ? ((x - sx) * dx + (y - sy) * dy) / len2 : 0;
+      TColor c;
+      if (t < 0) {
+        if (!Start.Extend && len2 > 0) continue;
+        c = Start.Colour;
+      } else if (t >= 1) {
+        if (!End.Extend) continue;
+        c = End.Colour;
+      } else {
+        double band = steps > 0 ? std::floor(t * steps) / steps : 0;
+        c = Mix(Start.Colour, End.Colour, band);
+      }
+      bmp.SetPixel(x, y, c);
+    }
+  }
+}
+
+// The radial gradient is the family of circles c(t) = start + t·(end − start) with
+// radius r(t) = r0 + t·(r1 − r0); a pixel takes the colour of the largest t whose circle
+// covers it, which is what drawing the circles one after another shows, without the
+// cost of drawing them. Before the start the circles go on (when the start extends)
+// until they shrink to nothing, as a PDF viewer shows them; after the end (when it
+// extends) until the centre leaves the bitmap.
+void TPDFGradient::RenderRadial(TBitmap& bmp, double sx, double sy, double dx, double dy,
+                                double scale) const {
+  const double r0 = Start.PlacedRadius * scale, dr = End.PlacedRadius * scale - r0;
+  const double w = bmp.Width(), h = bmp.Height();
+  double lo = Start.Extend ? -kInfinity : 0, hi = 1;
+  if (End.Extend && sx + dx >= 0 && sx + dx < w && sy + dy >= 0 && sy + dy < h) {
+    double tx = dx > 0 ? (w - sx) / dx : dx < 0 ? -sx / dx : kInfinity;
+    double ty = dy > 0 ? (h - sy) / dy : dy < 0 ? -sy / dy : kInfinity;
+    hi = std::max(1.0, std::min(tx, ty));
+  }
+  // Radii below zero are no circles.
+  if (dr > 0) lo = std::max(lo, -r0 / dr);
+  if (dr < 0) hi = std::min(hi, -r0 / dr);
+  if (dr == 0 && r0 < 0) return;
+  if (lo > hi) return;
+
+  const double a = dx * dx + dy * dy - dr * dr;
+  for (int y = 0; y < bmp.Height(); ++y) {
+    for (int x = 0; x < bmp.Width(); ++x) {
+      // |p − c(t)|² ≤ r(t)²  ⇔  a·t² + b·t + c ≤ 0
+      double qx = x + 0.5 - sx, qy = y + 0.5 - sy;
+      double b = -2 * (qx * dx + qy * dy + r0 * dr);
+      double c = qx * qx + qy * qy - r0 * r0;
+      double t = LargestCovering(a, b, c, lo, hi);
+      if (std::isnan(t)) continue;
+      bmp.SetPixel(x, y, t < 0 ? Start.Colour : t > 1 ? End.Colour : Mix(Start.Colour, End.Colour, t));
+    }
+  }
 }
