@@ -1,0 +1,17 @@
+#include "cli/cli_document.h"
+
+#include "storage/document_file.h"
+
+CliDocument::CliDocument() { RegisterBuiltinClasses(registry_); }
+
+bool CliDocument::Load(const std::string& path) {
+  TDocumentFileResult r = LoadDocument(canvas_, path, registry_);
+  if (!r.Ok()) error_ = "Load failed: " + (r.Error.empty() ? path : r.Error);
+  return r.Ok();
+}
+
+bool CliDocument::Save(const std::string& path) {
+  TDocumentFileResult r = SaveDocument(canvas_, path, registry_);
+  if (!r.Ok()) error_ = "Save failed: " + (r.Error.empty() ? path : r.Error);
+  return r.Ok();
+}
