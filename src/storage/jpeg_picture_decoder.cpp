@@ -1,0 +1,100 @@
+// JPEG through libjpeg. libjpeg reports fatal errors through a callback that must not
+// return; it jumps back to the session here, so a damaged file fails the load instead of
+// ending the program.
+#include <csetjmp>
+#include <cstdio>  // jpeglib.h needs FILE
+#include <vector>
+
+#include <jpeglib.h>
+
+#include "storage/core_picture_decoder.h"
+
+namespace {
+struct ErrorManager {
+  jpeg_error_mgr Base;
+  std::jmp_buf Jump;
+};
+
+[[noreturn]] void OnFatal(j_common_ptr info) {
+  std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->Jump, 1);
+}
+
+// Warnings (a truncated scan, say) leave a usable picture: decode what is there, quietly.
+void OnMessage(j_common_ptr) {}
+
+// Everything the decoding touches lives here, outside the frame that calls setjmp, so a
+// jump skips no destructor and clobbers no local.
+struct Session {
+  jpeg_decompress_struct Info{};
+  ErrorManager Errors{};
+  std::vector<JSAMPLE> Row;
+  bool Created = false;
+
+  ~Session() {
+    if (Created) jpeg_destroy_decompress(&Info);
+  }
+};
+
+void StoreRow(const Session& s, int y, int outComponents, TBitmap& bitmap) {
+  const JSAMPLE* p = s.Row.data();
+  const int width = bitmap.Width();
+  for (int x = 0; x < width; ++x, p += outComponents) {
+    TColor c;
+    if (outComponents == 1) {
+      c = RGBColour(p[0], p[0], p[0]);
+    } else if (outComponents == 4) {
+      // Adobe writes CMYK inverted, which is what nearly every CMYK JPEG holds.
+      c = RGBColour(p[0] * p[3] / 255, p[1] * p[3] / 255, p[2] * p[3] / 255);
+    } else {
+      c = RGBColour(p[0], p[1], p[2]);
+    }
+    bitmap.SetPixel(x, y, c);
+  }
+}
+
+bool Run(Session& s, std::string_view bytes, TDecodedPicture& out, std::size_t maxPixels) {
+  s.Info.err = jpeg_std_error(&s.Errors.Base);
+  s.Errors.Base.error_exit = OnFatal;
+  s.Errors.Base.output_message = OnMessage;
+  if (setjmp(s.Errors.Jump)) return false;
+  jpeg_create_decompress(&s.Info);
+  s.Created = true;
+  jpeg_mem_src(&s.Info, reinterpret_cast<const unsigned char*>(bytes.data()),
+               static_cast<unsigned long>(bytes.size()));
+  if (jpeg_read_header(&s.Info, TRUE) != JPEG_HEADER_OK) return false;
+  const std::size_t w = s.Info.image_width, h = s.Info.image_height;
+  if (w == 0 || h == 0 || w > maxPixels / h) return false;
+
+  const J_COLOR_SPACE space = s.Info.jpeg_color_space;
+  if (space == JCS_CMYK || space == JCS_YCCK)
+    s.Info.out_color_space = JCS_CMYK;
+  else if (s.Info.num_components == 1)
+    s.Info.out_color_space = JCS_GRAYSCALE;
+  else
+    s.Info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&s.Info);
+  const int components = s.Info.output_components;
+  if (components != 1 && components != 3 && components != 4) return false;
+
+  out.Components = s.Info.num_components;
+  out.Bitmap = TBitmap(int(w), int(h));
+  s.Row.resize(w * std::size_t(components));
+  while (s.Info.output_scanline < s.Info.output_height) {
+    JSAMPROW row = s.Row.data();
+    const int y = int(s.Info.output_scanline);
+    if (jpeg_read_scanlines(&s.Info, &row, 1) != 1) return false;
+    StoreRow(s, y, components, out.Bitmap);
+  }
+  jpeg_finish_decompress(&s.Info);
+  out.Format = TPictureFormat::JPEG;
+  return true;
+}
+}  // namespace
+
+bool DecodeJPEGPicture(std::string_view bytes, TDecodedPicture& out, std::size_t maxPixels) {
+  out = TDecodedPicture{};
+  Session session;
+  if (Run(session, bytes, out, maxPixels)) return true;
+  out = TDecodedPicture{};
+  return false;
+}
