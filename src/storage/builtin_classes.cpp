@@ -8,11 +8,12 @@
 #include "objects/line.h"
 #include "objects/rectangle.h"
 #include "storage/lookup_table_manager.h"
+#include "text/text.h"
 
 void RegisterBuiltinClasses(TLookupTableManager& registry) {
   registry.Register<TPDFRectangle>();
   registry.Register<TPDFLine>();
-  // ClassId::Text
+  registry.Register<TPDFText>();
   registry.Register<TPDFBezier>();
   registry.Register<TPDFImage>();
   registry.Register<TPDFGuide>();

@@ -1,0 +1,265 @@
+// PDF and SVG output of a text object.
+#include <cmath>
+
+#include "export/number_format.h"
+#include "export/pdf_syntax.h"
+#include "model/quarrion_canvas.h"
+#include "text/text_walk.h"
+
+namespace {
+
+void AppendF(std::string& out, double v) { AppendShortest(out, v); }
+
+std::string FontName(int face, std::uint8_t style) {
+  std::string name = "/F" + IntToStr(face);
+  if (style & TextStyle::Bold) name.push_back('b');
+  if (style & TextStyle::Italic) name.push_back('i');
+  return name;
+}
+
+class TPDFPass : public TTextWalk {
+ public:
+  TPDFPass(TPDFText& text, TQuarrionCanvas& canvas, std::string& out)
+      : TTextWalk(text, canvas), out_(out), pt_(double(canvas.PageHeight) - text.Top) {}
+
+  void Write();
+
+ private:
+  std::string SizeText() const {
+    std::string s;
+    AppendF(s, S);
+    return s;
+  }
+  void SetFont() {
+    out_.append(canvas_.SetPDFState("Tf", FontName(text_.EffectiveFace(), text_.FontStyle) + " " + SizeText()));
+  }
+  void Matrix(double x, double y) {
+    out_.append("1 0 0 1 ");
+    AppendF(out_, text_.Left + x);
+    out_.push_back(' ');
+    AppendF(out_, y);
+    out_.append(" Tm ");
+  }
+  double Baseline(std::size_t i) const { return pt_ - double(i) * L - S; }
+
+  void BeginLine(std::size_t i) override {
+    line_ = i;
+    Matrix(X, Baseline(i));
+  }
+  void Text(std::string_view run) override {
+    // After a tab the run starts at the tab stop, as it does on screen.
+    if (Moved) Matrix(X, Baseline(line_));
+    out_.push_back('(');
+    AppendEscaped(out_, run, false);
+    out_.append(") Tj ");
+  }
+  void StyleChanged(std::uint8_t) override { SetFont(); }
+  void LinkStarted() override { out_.append(canvas_.SetPDFState("rg", PDFColour(text_.LinkColour))); }
+  void LinkEnded() override { out_.append(canvas_.SetPDFState("rg", PDFColour(text_.TextColour))); }
+  void FlushUnderline() override;
+
+  std::string& out_;
+  double pt_;
+  std::size_t line_ = 0;
+  std::string underline_;
+  bool haveColour_ = false;
+  TColor lastColour_ = 0;
+};
+
+void TPDFPass::FlushUnderline() {
+  const TColor colour = InLink ? text_.LinkColour : text_.TextColour;
+  if (underline_.empty()) {
+    underline_ = "[] 0 d ";
+    // Written directly, so tell the state cache: a later dashed line must set its dash.
+    canvas_.SetPDFState("d", "[] 0");
+  }
+  if (!haveColour_ || colour != lastColour_) {
+    underline_.append("S ").append(canvas_.SetPDFState("RG", PDFColour(colour)));
+    haveColour_ = true;
+    lastColour_ = colour;
+  }
+  const double y = pt_ - (double(SegmentLine) * L + S) - S / 6;
+  AppendF(underline_, text_.Left + SegmentStart);
+  underline_.push_back(' ');
+  AppendF(underline_, y);
+  underline_.append(" m ");
+  AppendF(underline_, text_.Left + X);
+  underline_.push_back(' ');
+  AppendF(underline_, y);
+  underline_.append(" l\n");
+}
+
+void TPDFPass::Write() {
+  // The block colour is asked of the state cache before the text colour, in the order
+  // the two are written, so the text colour is set again after the fill.
+  if (text_.BlockOut && !layout_.Lines.empty()) {
+    out_.append(canvas_.EndPDFText());
+    out_.append(canvas_.SetPDFState("rg", PDFColour(text_.BlockColour)));
+    for (std::size_t i = 0; i < layout_.Lines.size(); ++i) {
+      const auto& line = layout_.Lines[i];
+      AppendF(out_, text_.Left + line.X0 - S / 3);
+      out_.push_back(' ');
+      AppendF(out_, pt_ - double(i + 1) * L);
+      out_.push_back(' ');
+      AppendF(out_, 2 * S / 3 + line.Width);
+      out_.push_back(' ');
+      AppendF(out_, L);
+      out_.append(" re\n");
+    }
+    out_.append("F\n");
+  }
+  out_.append(canvas_.BeginPDFText());
+  out_.append(canvas_.SetPDFState("rg", PDFColour(text_.TextColour)));
+  SetFont();
+  out_.append(canvas_.SetPDFState("w", IntToStr(std::llround(S / 12))));
+  if (text_.Bulleted) {
+    Matrix(layout_.BulletX, pt_ - S);
+    out_.append("(\x95) Tj ");
+  }
+  Walk();
+  if (!underline_.empty()) {
+    out_.append(canvas_.EndPDFText());
+    out_.append(underline_);
+    out_.append("S\n");
+  }
+  out_.append(canvas_.SetPDFState("rg", PDFColour(InLink ? text_.LinkColour : text_.TextColour)));
+}
+
+class TSVGPass : public TTextWalk {
+ public:
+  TSVGPass(TPDFText& text, TQuarrionCanvas& canvas, std::string& out)
+      : TTextWalk(text, canvas), out_(out) {}
+
+  void Write();
+
+ private:
+  void OpenStyle(std::uint8_t style) {
+    if (!(style & (TextStyle::Bold | TextStyle::Italic))) return;
+    out_.append("<tspan");
+    if (style & TextStyle::Bold) out_.append(" font-weight=\"bold\"");
+    if (style & TextStyle::Italic) out_.append(" font-style=\"italic\"");
+    out_.push_back('>');
+  }
+  static bool Styled(std::uint8_t style) { return style & (TextStyle::Bold | TextStyle::Italic); }
+  void OpenLink() { out_.append("<tspan fill=\"").append(SVGColour(text_.LinkColour)).append("\">"); }
+
+  void BeginLine(std::size_t i) override {
+    out_.append(" <text x=\"");
+    AppendF(out_, text_.Left + X);
+    out_.append("\" y=\"");
+    AppendF(out_, text_.Top + double(i) * L + S);
+    out_.append("\">");
+    OpenStyle(text_.FontStyle);
+    if (InLink) OpenLink();
+  }
+  void EndLine(std::size_t) override {
+    if (Styled(text_.FontStyle)) out_.append("</tspan>");
+    if (InLink) out_.append("</tspan>");
+    out_.append("</text>\n");
+  }
+  void Text(std::string_view run) override {
+    if (Moved) {
+      // After a tab the run starts at the tab stop.
+      out_.append("<tspan x=\"");
+      AppendF(out_, text_.Left + X);
+      out_.append("\">");
+      AppendEscaped(out_, run, true);
+      out_.append("</tspan>");
+      return;
+    }
+    AppendEscaped(out_, run, true);
+  }
+  void StyleChanged(std::uint8_t old) override {
+    // The link colour span sits inside the style span: close and reopen both so the
+    // nesting stays right and the new style keeps the link colour.
+    if (InLink) out_.append("</tspan>");
+    if (Styled(old)) out_.append("</tspan>");
+    OpenStyle(text_.FontStyle);
+    if (InLink) OpenLink();
+  }
+  void LinkStarted() override { OpenLink(); }
+  void LinkEnded() override { out_.append("</tspan>"); }
+  void FlushUnderline() override;
+
+  std::string StrokeWidth() const {
+    std::string s;
+    AppendF(s, S / 12);
+    return s;
+  }
+
+  std::string& out_;
+  std::string underline_;
+  bool haveColour_ = false;
+  TColor lastColour_ = 0;
+};
+
+void TSVGPass::FlushUnderline() {
+  const TColor colour = InLink ? text_.LinkColour : text_.TextColour;
+  if (!haveColour_ || colour != lastColour_) {
+    if (underline_.empty())
+      underline_.append("<g stroke-width=\"").append(StrokeWidth()).append("\">\n");
+    else
+      underline_.append(" </g>\n");
+    underline_.append(" <g stroke=\"").append(SVGColour(colour));
+    underline_.append("\" fill=\"none\" stroke-width=\"").append(StrokeWidth()).append("\">\n");
+    haveColour_ = true;
+    lastColour_ = colour;
+  }
+  const double y = text_.Top + double(SegmentLine) * L + S + S / 6;
+  underline_.append("  <line x1=\"");
+  AppendF(underline_, text_.Left + SegmentStart);
+  underline_.append("\" y1=\"");
+  AppendF(underline_, y);
+  underline_.append("\" x2=\"");
+  AppendF(underline_, text_.Left + X);
+  underline_.append("\" y2=\"");
+  AppendF(underline_, y);
+  underline_.append("\"/>\n");
+}
+
+void TSVGPass::Write() {
+  if (text_.BlockOut && !layout_.Lines.empty()) {
+    out_.append("<g fill=\"").append(SVGColour(text_.BlockColour)).append("\" stroke=\"none\">\n");
+    for (std::size_t i = 0; i < layout_.Lines.size(); ++i) {
+      const auto& line = layout_.Lines[i];
+      out_.append(" <rect x=\"");
+      AppendF(out_, text_.Left + line.X0 - S / 3);
+      out_.append("\" y=\"");
+      AppendF(out_, text_.Top + double(i) * L);
+      out_.append("\" width=\"");
+      AppendF(out_, 2 * S / 3 + line.Width);
+      out_.append("\" height=\"");
+      AppendF(out_, L);
+      out_.append("\"/>\n");
+    }
+    out_.append("</g>\n");
+  }
+  out_.append("<g stroke=\"none\" fill=\"").append(SVGColour(text_.TextColour));
+  out_.append("\" font-family=\"");
+  AppendEscaped(out_, text_.Face().Name, true);
+  out_.append("\" font-size=\"");
+  AppendF(out_, S);
+  out_.append("px\" >");
+  if (text_.Bulleted) {
+    out_.append(" <text x=\"");
+    AppendF(out_, text_.Left + layout_.BulletX);
+    out_.append("\" y=\"");
+    AppendF(out_, text_.Top + S);
+    out_.append("\">&#8226;</text>");
+  }
+  Walk();
+  out_.append("</g>\n");
+  if (!underline_.empty()) out_.append(underline_).append(" </g>\n</g>\n");
+}
+
+}  // namespace
+
+void TPDFText::PDFCode(TQuarrionCanvas& canvas, std::string& out) {
+  TPDFPass(*this, canvas, out).Write();
+}
+
+void TPDFText::SVGCode(TQuarrionCanvas& canvas, std::string& out) {
+  TSVGPass(*this, canvas, out).Write();
+  TPDFNormalised::SVGCode(canvas, out);
+  out.push_back('\n');
+}
