@@ -25,7 +25,8 @@ void AppendGeneral(std::string& out, double value, int digits) {
   if (digits < 1) digits = 1;
   if (digits > 17) digits = 17;
   char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
+  auto res = std::to_chars(buf, buf + sizeof buf - 1, value, std::chars_format::scientific, digits - 1);
+  *res.ptr = '\0';  // to_chars does not terminate; atoi below reads the exponent up to here
   // buf holds [-]d[.ddd]e(+|-)xx
   const char* p = buf;
   bool negative = false;
