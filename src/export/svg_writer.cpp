@@ -37,7 +37,8 @@ void AppendXMLText(std::string& out, std::string_view text) {
 void RewriteReferences(std::string& code, const std::string& from, const std::string& to) {
   std::string escapedTo;
   AppendXMLText(escapedTo, to);
-  std::string forms[2] = {from, {}};
+  // As written, escaped as the writer escapes, and escaped as EscapeText does it.
+  std::string forms[3] = {from, {}, EscapeText(from, true)};
   AppendXMLText(forms[1], from);
   for (const std::string& form : forms) {
     std::string needle = "href=\"" + form + "\"";
@@ -91,8 +92,8 @@ void TSVGWriter::Write(std::string& output, TResources& sideFiles) {
   if (panes) WriteNavigationPane(output);
   if (outlines) {
     output.append("</g>\n");
-    std::vector<TSVGOutlineItem> items = BuildOutline();
-    if (!items.empty()) WriteOutlinePane(output, items);
+    TPDFOutline outline = BuildOutline();
+    if (!outline.Empty()) WriteOutlinePane(output, outline);
   }
   Writing(TPDFSection::Trailer, 0);
   output.append("</svg>\n");
@@ -260,7 +261,7 @@ void TSVGWriter::AppendObjectCode(TPDFObject& obj, std::string& out) {
 void TSVGWriter::WriteNavigationPane(std::string& out) {
   out.append("<g id=\"NavPane\" fill=\"white\" stroke=\"black\" transform=\"translate(0,");
   AppendInt(out, canvas_.PageHeight);
-  out.append("\" stroke-width=\"2\">\n <rect height=\"35\" width=\"");
+  out.append(")\" stroke-width=\"2\">\n <rect height=\"35\" width=\"");
   AppendInt(out, canvas_.PageWidth);
   out.append(
       "\" stroke=\"none\"/>\n"
@@ -282,35 +283,29 @@ void TSVGWriter::WriteNavigationPane(std::string& out) {
       " </g>\n</g>");
 }
 
-std::vector<TSVGOutlineItem> TSVGWriter::BuildOutline() {
-  std::vector<TSVGOutlineItem> items;
+// The same list as the PDF bookmarks. Like the PDF writer, the export leaves the
+// document's title alone: an untitled document's top entry is called "Slideshow".
+TPDFOutline TSVGWriter::BuildOutline() {
+  TPDFOutline outline;
   auto& pages = canvas_.Pages();
+  const std::string& documentTitle = canvas_.DocumentInfo.Title;
   int masters = 0;
   for (std::size_t p = 0; p < pages.size(); ++p) {
     Writing(TPDFSection::Outline, int(p));
-    if (pages[p].IsMaster) {
+    const TPage& page = pages[p];
+    if (page.IsMaster) {
       ++masters;
     } else {
       int slide = int(p) - masters;
-      if (!pages[p].MajorEntry.empty()) AddOutlineItem(items, 0, slide, pages[p].MajorEntry);
-      if (!pages[p].MinorEntry.empty()) AddOutlineItem(items, 1, slide, pages[p].MinorEntry);
+      if (!page.MajorEntry.empty()) outline.AddOutlineItem(0, slide, page.MajorEntry, documentTitle);
+      if (!page.MinorEntry.empty()) outline.AddOutlineItem(1, slide, page.MinorEntry, documentTitle);
     }
     Written(TPDFSection::Outline, int(p));
   }
-  return items;
+  return outline;
 }
 
-void TSVGWriter::AddOutlineItem(std::vector<TSVGOutlineItem>& list, int level, int page,
-                                const std::string& title) {
-  std::string& docTitle = canvas_.DocumentInfo.Title;
-  if (docTitle.empty()) docTitle = "Slideshow";
-  if (list.empty() && level >= 1) list.push_back({0, page, docTitle});
-  level = std::min(level, 2);
-  if (!list.empty() && level > list.back().Level + 1) level = list.back().Level + 1;
-  list.push_back({level, page, title});
-}
-
-void TSVGWriter::WriteOutlinePane(std::string& out, const std::vector<TSVGOutlineItem>& items) {
+void TSVGWriter::WriteOutlinePane(std::string& out, const TPDFOutline& outline) {
   const int paneHeight = canvas_.PageHeight + kNavHeight;
   out.append(
       "<g id=\"Outlines\" stroke=\"none\" fill=\"black\" stroke-width=\"2\" "
@@ -322,7 +317,7 @@ void TSVGWriter::WriteOutlinePane(std::string& out, const std::vector<TSVGOutlin
       "\"/>\n<line stroke=\"black\" x1=\"5\" y1=\"24\" x2=\"145\" y2=\"24\"/>\n"
       "<text x=\"5\" y=\"18\" font-weight=\"bold\">Outlines</text>\n");
   double y = 42;
-  for (const TSVGOutlineItem& item : items) {
+  for (const TOutlineItem& item : outline.Items()) {
     out.append("<text x=\"");
     AppendInt(out, 12LL * item.Level + 5);
     out.append("\" y=\"");

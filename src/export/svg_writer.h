@@ -6,17 +6,11 @@
 #include <utility>
 #include <vector>
 
+#include "export/pdf_outline.h"
 #include "model/pdf_types.h"
 #include "model/quarrion_canvas.h"
 
 class TSVGSideFiles;
-
-// One entry of the outline list the slide show offers beside the slides.
-struct TSVGOutlineItem {
-  int Level = 0;  // 0 or 1 (2 at most)
-  int Page = 0;   // slide number counted from 0, master pages not counted
-  std::string Title;
-};
 
 // Turns the document of a work area into one interactive SVG slide show: every slide a
 // group of which one is visible at a time, a script that switches them (buttons, links,
@@ -46,10 +40,8 @@ class TSVGWriter {
   void WritePages(std::string& out);
   void AppendObjectCode(TPDFObject& obj, std::string& out);
   void WriteNavigationPane(std::string& out);
-  std::vector<TSVGOutlineItem> BuildOutline();
-  void AddOutlineItem(std::vector<TSVGOutlineItem>& list, int level, int page,
-                      const std::string& title);
-  void WriteOutlinePane(std::string& out, const std::vector<TSVGOutlineItem>& items);
+  TPDFOutline BuildOutline();
+  void WriteOutlinePane(std::string& out, const TPDFOutline& outline);
 
   TQuarrionCanvas& canvas_;
   std::vector<std::string> reserved_;

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "export/svg_export.h"
+#include "export/svg_probe.h"
+#include "export/svg_sample_deck.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// A fresh folder under the system's temporary folder, removed with the fixture.
+class SvgExport : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "quarrion-svg-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    root = pattern;
+    folder = root / "out";
+    fs::create_directory(folder);
+    SvgDocument(canvas, 2);
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove_all(root, ec);
+  }
+
+  SvgClockScope clock;
+  TQuarrionCanvas canvas;
+  fs::path root, folder;
+};
+
+TEST_F(SvgExport, WritesTheShowAndItsPicturesBesideIt) {
+  SvgPlace(canvas, 0, PictureProbe("C:\\pictures\\logo.png", "PNG-1"));
+  SvgPlace(canvas, 1, PictureProbe("other/logo.png", "PNG-2"));
+  SvgPlace(canvas, 1, PictureProbe("../../escape.png", "PNG-3"));
+  std::vector<std::string> status;
+  TSVGExportReport report;
+  std::string error;
+  ASSERT_TRUE(WriteSVGExport(canvas, (folder / "show.svg").string(), &error, &report,
+                             [&](const std::string& s) { status.push_back(s); }))
+      << error;
+  std::string svg = ReadAll(folder / "show.svg");
+  std::string expected;
+  TResources files;
+  canvas.GenerateSVG(expected, files);
+  EXPECT_EQ(svg, expected);
+  EXPECT_EQ(report.SVGBytes, svg.size());
+  EXPECT_EQ(report.SideFiles, (std::vector<std::string>{"logo.png", "logo-2.png", "escape.png"}));
+  EXPECT_EQ(ReadAll(folder / "logo.png"), "PNG-1");
+  EXPECT_EQ(ReadAll(folder / "logo-2.png"), "PNG-2");
+  EXPECT_EQ(ReadAll(folder / "escape.png"), "PNG-3");
+  EXPECT_FALSE(fs::exists(root / "escape.png"));
+  EXPECT_FALSE(fs::exists(root.parent_path() / "escape.png"));
+  EXPECT_NE(svg.find("xlink:href=\"logo-2.png\""), std::string::npos);
+  EXPECT_EQ(status, (std::vector<std::string>{"Saving SVG ...", "Saving resource logo.png ...",
+                                              "Saving resource logo-2.png ...",
+                                              "Saving resource escape.png ..."}));
+  int entries = 0;
+  for (const auto& entry : fs::directory_iterator(folder)) entries += entry.is_regular_file();
+  EXPECT_EQ(entries, 4);  // no temporary files left behind
+}
+
+TEST_F(SvgExport, PictureNamedLikeTheShowDoesNotReplaceIt) {
+  SvgPlace(canvas, 0, PictureProbe("Show.SVG", "not an svg"));
+  std::string error;
+  ASSERT_TRUE(WriteSVGExport(canvas, (folder / "show.svg").string(), &error)) << error;
+  std::string svg = ReadAll(folder / "show.svg");
+  EXPECT_EQ(svg.rfind("<svg ", 0), 0u);
+  EXPECT_EQ(ReadAll(folder / "Show-2.SVG"), "not an svg");
+  EXPECT_NE(svg.find("xlink:href=\"Show-2.SVG\""), std::string::npos);
+}
+
+TEST_F(SvgExport, SymbolicLinkInThePictureFolderIsNotFollowed) {
+  fs::path outside = root / "precious.txt";
+  { std::ofstream(outside) << "keep me"; }
+  fs::create_symlink(outside, folder / "photo.jpg");
+  SvgPlace(canvas, 0, PictureProbe("photo.jpg", "JPEG"));
+  SvgPlace(canvas, 0, PictureProbe("fine.jpg", "OK"));
+  std::string error;
+  TSVGExportReport report;
+  EXPECT_FALSE(WriteSVGExport(canvas, (folder / "show.svg").string(), &error, &report));
+  EXPECT_NE(error.find("photo.jpg"), std::string::npos) << error;
+  EXPECT_EQ(ReadAll(outside), "keep me");
+  EXPECT_TRUE(fs::is_symlink(folder / "photo.jpg"));
+  // What could be written was written.
+  EXPECT_EQ(ReadAll(folder / "fine.jpg"), "OK");
+  EXPECT_EQ(report.SideFiles, std::vector<std::string>{"fine.jpg"});
+  EXPECT_EQ(report.SVGBytes, ReadAll(folder / "show.svg").size());
+}
+
+TEST_F(SvgExport, ShowThatCannotBeWrittenWritesNoPictures) {
+  fs::create_directory(folder / "show.svg");
+  { std::ofstream(folder / "show.svg" / "inside") << "old"; }
+  SvgPlace(canvas, 0, PictureProbe("a.png", "A"));
+  std::string error;
+  EXPECT_FALSE(WriteSVGExport(canvas, (folder / "show.svg").string(), &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(ReadAll(folder / "show.svg" / "inside"), "old");
+  EXPECT_FALSE(fs::exists(folder / "a.png"));
+}
+
+TEST_F(SvgExport, MissingFolderIsReported) {
+  SvgPlace(canvas, 0, PictureProbe("a.png", "A"));
+  std::string error;
+  EXPECT_FALSE(WriteSVGExport(canvas, (folder / "nowhere" / "show.svg").string(), &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(fs::exists(folder / "nowhere"));
+  EXPECT_FALSE(fs::exists(folder / "a.png"));
+}
+
+// Runs a command through the shell; returns its exit status and what it printed on
+// either stream.
+int RunCommand(const std::string& command, std::string& output) {
+  FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+  if (!pipe) return -1;
+  char buf[4096];
+  std::size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) output.append(buf, n);
+  int status = ::pclose(pipe);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool HaveProgram(const char* name) {
+  std::string ignored;
+  return RunCommand(std::string("command -v ") + name, ignored) == 0;
+}
+
+// Outside checkers: xmllint must accept every export without a word (it prints namespace
+// errors but still exits 0), and rsvg-convert must render it.
+TEST_F(SvgExport, ExternalToolsAcceptTheSampleDeck) {
+  if (!HaveProgram("xmllint") || !HaveProgram("rsvg-convert"))
+    GTEST_SKIP() << "xmllint or rsvg-convert missing (scripts/setup.sh installs them)";
+  BuildSvgSampleDeck(canvas);
+  struct Case {
+    bool FullScreen, ShowOutlines;
+    int Width, Height;
+  } cases[] = {{false, true, 583, 359}, {false, false, 432, 359}, {true, true, 432, 324}};
+  for (const Case& c : cases) {
+    canvas.FullScreen = c.FullScreen;
+    canvas.ShowOutlines = c.ShowOutlines;
+    fs::path svg = folder / "deck.svg", png = folder / "deck.png";
+    std::string error;
+    ASSERT_TRUE(WriteSVGExport(canvas, svg.string(), &error)) << error;
+    std::string output;
+    EXPECT_EQ(RunCommand("xmllint --noout '" + svg.string() + "'", output), 0);
+    EXPECT_EQ(output, "");
+    output.clear();
+    EXPECT_EQ(RunCommand("rsvg-convert -o '" + png.string() + "' '" + svg.string() + "'", output), 0)
+        << output;
+    std::string image = ReadAll(png);
+    ASSERT_GE(image.size(), 24u);
+    EXPECT_EQ(image.substr(1, 3), "PNG");
+    auto be32 = [&](std::size_t at) {
+      return (unsigned char)image[at] << 24 | (unsigned char)image[at + 1] << 16 |
+             (unsigned char)image[at + 2] << 8 | (unsigned char)image[at + 3];
+    };
+    EXPECT_EQ(be32(16), c.Width);
+    EXPECT_EQ(be32(20), c.Height);
+  }
+}
+
+}  // namespace
