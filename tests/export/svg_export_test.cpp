@@ -14,6 +14,7 @@
 #include "export/svg_export.h"
 #include "export/svg_probe.h"
 #include "export/svg_sample_deck.h"
+#include "objects/image.h"
 
 namespace fs = std::filesystem;
 
@@ -76,6 +77,51 @@ TEST_F(SvgExport, WritesTheShowAndItsPicturesBesideIt) {
   int entries = 0;
   for (const auto& entry : fs::directory_iterator(folder)) entries += entry.is_regular_file();
   EXPECT_EQ(entries, 4);  // no temporary files left behind
+}
+
+// A 1 x 1 24-bit bitmap file of one colour.
+std::string OnePixelBitmap(unsigned char r, unsigned char g, unsigned char b) {
+  auto le32 = [](std::string& s, unsigned v) {
+    for (int i = 0; i < 4; ++i) s.push_back(char((v >> (8 * i)) & 0xFF));
+  };
+  std::string f = "BM";
+  le32(f, 58);
+  le32(f, 0);
+  le32(f, 54);
+  le32(f, 40);
+  le32(f, 1);
+  le32(f, 1);
+  f += std::string("\x01\x00\x18\x00", 4);
+  le32(f, 0);
+  le32(f, 4);
+  for (int i = 0; i < 4; ++i) le32(f, i < 2 ? 2835 : 0);
+  f += std::string{char(b), char(g), char(r), 0};
+  return f;
+}
+
+// Two real pictures from different folders with one name: each image element names the
+// file that holds its own picture.
+TEST_F(SvgExport, PicturesOfOneNameFromTwoFoldersBothArrive) {
+  const std::string red = OnePixelBitmap(255, 0, 0), blue = OnePixelBitmap(0, 0, 255);
+  for (const auto& [dir, bytes] : {std::pair{"red", red}, std::pair{"blue", blue}}) {
+    fs::create_directory(root / dir);
+    std::ofstream(root / dir / "pic.bmp", std::ios::binary) << bytes;
+  }
+  auto red1 = std::make_unique<TPDFImage>(10, (root / "red" / "pic.bmp").string(), 10);
+  auto blue1 = std::make_unique<TPDFImage>(50, (root / "blue" / "pic.bmp").string(), 10);
+  auto red2 = std::make_unique<TPDFImage>(90, (root / "red" / "pic.bmp").string(), 10);
+  ASSERT_TRUE(red1->Loaded() && blue1->Loaded() && red2->Loaded());
+  SvgPlace(canvas, 0, std::move(red1));
+  SvgPlace(canvas, 0, std::move(blue1));
+  SvgPlace(canvas, 1, std::move(red2));
+  std::string error;
+  ASSERT_TRUE(WriteSVGExport(canvas, (folder / "show.svg").string(), &error)) << error;
+  std::string svg = ReadAll(folder / "show.svg");
+  EXPECT_EQ(ReadAll(folder / "pic.bmp"), red);
+  EXPECT_EQ(ReadAll(folder / "pic-2.bmp"), blue);
+  EXPECT_NE(svg.find("<image xlink:href=\"pic.bmp\" x=\"10\""), std::string::npos);
+  EXPECT_NE(svg.find("<image xlink:href=\"pic-2.bmp\" x=\"50\""), std::string::npos);
+  EXPECT_NE(svg.find("<image xlink:href=\"pic.bmp\" x=\"90\""), std::string::npos);
 }
 
 TEST_F(SvgExport, PictureNamedLikeTheShowDoesNotReplaceIt) {
