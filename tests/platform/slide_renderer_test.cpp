@@ -1,0 +1,183 @@
+// A slide with every kind of object rendered through the Qt surface: chosen pixels, and
+// the whole picture against a stored reference within a small tolerance.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "model/quarrion_canvas.h"
+#include "objects/annot.h"
+#include "objects/bezier.h"
+#include "objects/gradient.h"
+#include "objects/guide.h"
+#include "objects/line.h"
+#include "objects/rectangle.h"
+#include "platform/qt/slide_renderer.h"
+#include "text/text.h"
+
+namespace {
+constexpr TColor kRed = 0x0000FF;
+constexpr TColor kBlue = 0xFF0000;
+constexpr TColor kBand = 0x804000;     // a dark blue-green master band
+constexpr TColor kPaper = 0xE0FFFF;    // light yellow background
+constexpr TColor kGreen = 0x00C000;
+
+TColor At(const QImage& image, int x, int y) {
+  QRgb p = image.pixel(x, y);
+  return RGBColour(qRed(p), qGreen(p), qBlue(p));
+}
+
+bool Near(TColor a, TColor b, int tolerance) {
+  return std::abs(RedOf(a) - RedOf(b)) <= tolerance && std::abs(GreenOf(a) - GreenOf(b)) <= tolerance &&
+         std::abs(BlueOf(a) - BlueOf(b)) <= tolerance;
+}
+
+template <class T>
+T* AddTo(TQuarrionCanvas& canvas, std::unique_ptr<T> obj) {
+  return static_cast<T*>(canvas.Add(std::move(obj)));
+}
+
+// Master page 0 with a band; slide 1 with one object of each kind.
+void BuildSampleSlide(TQuarrionCanvas& canvas) {
+  canvas.DocumentInfo.Background = kPaper;
+  canvas.Pages()[0].IsMaster = true;
+  auto* band = AddTo(canvas, std::make_unique<TPDFRectangle>(0, 0, 432, 30));
+  band->FillColour = kBand;
+  band->Outline = false;
+  canvas.AddPage(1, true, false);
+
+  auto* plain = AddTo(canvas, std::make_unique<TPDFRectangle>(30, 50, 130, 120));
+  plain->FillColour = kRed;
+  plain->LineWidth = 2;
+  auto* graded = AddTo(canvas, std::make_unique<TPDFRectangle>(150, 50, 280, 120));
+  auto gradient = std::make_unique<TPDFGradient>(0, 0, 0, 0);
+  gradient->Start.X = 0;
+  gradient->Start.Y = 0.5;
+  gradient->End.X = 1;
+  gradient->End.Y = 0.5;
+  graded->SetGradient(std::move(gradient));
+  auto* shadowed = AddTo(canvas, std::make_unique<TPDFRectangle>(300, 50, 400, 120));
+  shadowed->FillColour = kGreen;
+  shadowed->Shadow = true;
+  auto* line = AddTo(canvas, std::make_unique<TPDFLine>(30, 150, 200, 150));
+  line->Colour = kBlue;
+  line->LineWidth = 3;
+  auto* dashed = AddTo(canvas, std::make_unique<TPDFLine>(30, 170, 200, 170));
+  dashed->DashPattern = {6, 6};
+  AddTo(canvas, std::make_unique<TPDFBezier>(220, 150, 400, 200, 260, 120, 360, 230));
+  AddTo(canvas, std::make_unique<TPDFText>(TTextFont{0, 24000, 0}, "Quarrion <b>slides</b>", 30, 200,
+                                           280, 260));
+  auto* link = AddTo(canvas, std::make_unique<TPDFAnnot>(300, 220, 400, 280));
+  link->LinkKind = 2;
+  link->Target = "example.org";
+  AddTo(canvas, std::make_unique<TPDFGuide>(0, 300, 0, 0));
+  canvas.ClearSelectionQuietly();
+}
+
+// Pixels whose colour differs from the reference by more than a small amount.
+int DifferingPixels(const QImage& a, const QImage& b) {
+  int n = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) n += !Near(At(a, x, y), At(b, x, y), 24);
+  return n;
+}
+}  // namespace
+
+TEST(SlideRenderer, EveryObjectKindLandsOnItsPixels) {
+  TQuarrionCanvas canvas;
+  BuildSampleSlide(canvas);
+  // 864 pixels for 432 points: two pixels per point, so page point p is pixel 2p.
+  QImage image = RenderSlideToImage(canvas, 1, 864);
+  ASSERT_EQ(image.width(), 864);
+  ASSERT_EQ(image.height(), 648);
+
+  struct Probe {
+    const char* what;
+    int x, y;  // page points
+    TColor colour;
+    int tolerance;
+  } probes[] = {
+      {"background", 420, 140, kPaper, 0},
+      {"master band", 200, 15, kBand, 0},
+      {"plain box", 80, 85, kRed, 0},
+      {"plain box outline", 30, 85, 0, 0},
+      {"gradient start", 151, 85, kRed, 12},
+      {"gradient end", 279, 85, 0x00FFFF, 12},
+      {"gradient middle", 215, 85, RGBColour(255, 128, 0), 16},
+      {"shadowed box", 350, 85, kGreen, 0},
+      {"shadow", 402, 122, 0x808080, 0},
+      {"thick line", 100, 150, kBlue, 0},
+      {"link outline, red", 300, 250, kRed, 0},
+      {"link diagonal", 350, 250, kRed, 0},
+  };
+  for (const Probe& p : probes)
+    EXPECT_TRUE(Near(At(image, 2 * p.x, 2 * p.y), p.colour, p.tolerance))
+        << p.what << ": " << std::hex << At(image, 2 * p.x, 2 * p.y);
+
+  // The dashed line has gaps; the guide is a blue dashed line across the page.
+  int dashedInk = 0, guideInk = 0;
+  for (int x = 60; x < 400; ++x) {
+    dashedInk += At(image, x, 340) == 0u;
+    guideInk += At(image, 2 * 200 + x, 600) == kBlue;
+  }
+  EXPECT_GT(dashedInk, 100);
+  EXPECT_LT(dashedInk, 300);
+  EXPECT_GT(guideInk, 60);
+  EXPECT_LT(guideInk, 340);
+  // The text left dark ink in its box, the Bezier somewhere along its course.
+  int textInk = 0;
+  for (int y = 400; y < 460; ++y)
+    for (int x = 60; x < 500; ++x) textInk += Near(At(image, x, y), 0, 80);
+  EXPECT_GT(textInk, 500);
+  EXPECT_EQ(At(image, 2 * 220, 2 * 150), 0u);
+}
+
+TEST(SlideRenderer, MatchesTheReferencePicture) {
+  TQuarrionCanvas canvas;
+  BuildSampleSlide(canvas);
+  QImage image = RenderSlideToImage(canvas, 1, 864);
+  const QString reference = QStringLiteral(QUARRION_PLATFORM_DATA "/sample_slide.png");
+  if (std::getenv("QUARRION_UPDATE_REFERENCE")) {
+    ASSERT_TRUE(image.save(reference));
+  }
+  QImage expected(reference);
+  ASSERT_FALSE(expected.isNull()) << "missing " << reference.toStdString();
+  ASSERT_EQ(expected.size(), image.size());
+  // Font rasterisation may differ by a few pixels between library versions.
+  EXPECT_LT(DifferingPixels(image, expected), image.width() * image.height() / 500);
+}
+
+TEST(SlideRenderer, LeavesTheDocumentAsItWas) {
+  TQuarrionCanvas canvas;
+  BuildSampleSlide(canvas);
+  canvas.AddToSelection(0);
+  canvas.ZoomX = canvas.ZoomY = 794;
+  canvas.OriginX = -64;
+  auto gradient = std::make_unique<TPDFGradient>(0, 0, 0, 0);
+  gradient->ObjectID = 7;
+  gradient->End.X = 1;
+  TPDFGradient* g = gradient.get();
+  canvas.DocumentInfo.BackgroundGradient = std::move(gradient);
+  canvas.DocumentInfo.BackgroundIsGradient = true;
+
+  QImage image = RenderSlideToImage(canvas, 0, 432);
+  EXPECT_EQ(image.size(), QSize(432, 324));
+  EXPECT_TRUE(Near(At(image, 1, 100), kRed, 12));  // the gradient's start colour
+  EXPECT_EQ(canvas.Page(), 1);
+  EXPECT_EQ(canvas.Selection(), (TPDFSelection{0}));
+  EXPECT_EQ(canvas.ZoomX, 794);
+  EXPECT_EQ(canvas.OriginX, -64);
+  EXPECT_EQ(canvas.DocumentInfo.BackgroundGradient.get(), g);
+  EXPECT_EQ(g->ObjectID, 7);
+}
+
+TEST(SlideRenderer, RefusesWhatCannotBeDrawn) {
+  TQuarrionCanvas canvas;
+  EXPECT_TRUE(RenderSlideToImage(canvas, 1, 800).isNull());
+  EXPECT_TRUE(RenderSlideToImage(canvas, -1, 800).isNull());
+  EXPECT_TRUE(RenderSlideToImage(canvas, 0, 0).isNull());
+  canvas.PageWidth = 0;
+  EXPECT_TRUE(RenderSlideToImage(canvas, 0, 800).isNull());
+}
