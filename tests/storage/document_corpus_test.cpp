@@ -1,0 +1,59 @@
+// The fuzzer's seed corpus: one small valid file per registered object kind, kept current
+// by this test. QUARRION_UPDATE_CORPUS=1 rewrites the seeds after a kind changes its form.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+
+#include "storage/document_file.h"
+#include "storage/file_helpers.h"
+#include "storage/storage_fixtures.h"
+
+namespace {
+const std::string kCorpus = std::string(QUARRION_TEST_DATA) + "/../../fuzz/corpus/document_loader";
+
+std::string AsFile(std::string image) {
+  ScrambleBytes(image);
+  return image;
+}
+
+std::map<std::string, std::string> Seeds() {
+  std::map<std::string, std::string> seeds;
+  for (const auto& entry : BuiltinRegistry().Table()) {
+    TQuarrionCanvas canvas;
+    canvas.CurrentPage().Title = "S";
+    canvas.CurrentPage().MinorEntry.clear();
+    BuildSingleObjectDocument(canvas, entry);
+    seeds["seed-class-" + std::to_string(entry.ID) + ".qsl"] = AsFile(ImageOf(canvas));
+  }
+  TQuarrionCanvas rich;
+  BuildRichDocument(rich);
+  rich.Resources.Remove("/pictures/one.jpg");  // keep the seeds small
+  seeds["seed-rich.qsl"] = AsFile(EncodeDocumentContent(ImageOf(rich)));
+  seeds["seed-rich-raw.qsl"] = AsFile(ImageOf(rich));
+  return seeds;
+}
+}  // namespace
+
+TEST(DocumentLoaderCorpus, SeedsCoverEveryKindAndEveryFileLoadsCleanly) {
+  auto seeds = Seeds();
+  if (std::getenv("QUARRION_UPDATE_CORPUS")) {
+    std::filesystem::create_directories(kCorpus);
+    for (const auto& [name, bytes] : seeds) WriteRaw(kCorpus + "/" + name, bytes);
+  }
+  for (const auto& [name, bytes] : seeds) {
+    std::string path = kCorpus + "/" + name;
+    ASSERT_TRUE(std::filesystem::exists(path))
+        << path << " is missing: run the tests with QUARRION_UPDATE_CORPUS=1";
+    TQuarrionCanvas canvas;
+    auto r = LoadDocument(canvas, path, BuiltinRegistry());
+    EXPECT_TRUE(r.Ok()) << name << ": " << r.Error;
+  }
+  // Regression files found by the fuzzer need not load, but must end cleanly.
+  for (const auto& file : std::filesystem::directory_iterator(kCorpus)) {
+    TQuarrionCanvas canvas;
+    auto r = LoadDocument(canvas, file.path().string(), BuiltinRegistry());
+    EXPECT_TRUE(r.Ok() || !r.Error.empty()) << file.path();
+  }
+}
