@@ -82,7 +82,7 @@ TEST(Annot, RelativeJumpOnAMasterPageWritesOneAnnotationPerSlide) {
   }
   // The SVG shows each slide's own target.
   d.canvas.SetPageIndexQuietly(2);
-  EXPECT_NE(d.SVG(*next).find("onclick=\"ChangePage(2)\""), std::string::npos);
+  EXPECT_NE(d.SVG(*next).find("onclick=\"evt.preventDefault();ChangePage(2)\""), std::string::npos);
 }
 
 TEST(Annot, MasterLinksOnlyReachSlidesThatUseTheMaster) {
@@ -112,7 +112,7 @@ TEST(Annot, SVGElements) {
   auto rel = Link(1, 1), web = Link(2, 0, "a.com/?x=1&y=\"2\"");
   EXPECT_EQ(d.SVG(*rel),
             "<a xlink:href=\"\"><rect stroke=\"none\" fill=\"none\" x=\"10\" y=\"20\" width=\"100\" "
-            "height=\"50\" onclick=\"ChangePage(2)\" pointer-events=\"visible\"/></a>");
+            "height=\"50\" onclick=\"evt.preventDefault();ChangePage(2)\" pointer-events=\"visible\"/></a>");
   EXPECT_EQ(d.SVG(*web),
             "<a xlink:href=\"a.com/?x=1&amp;y=&quot;2&quot;\"><rect stroke=\"none\" fill=\"none\" "
             "x=\"10\" y=\"20\" width=\"100\" height=\"50\" pointer-events=\"visible\"/></a>");
