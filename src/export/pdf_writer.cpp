@@ -137,7 +137,9 @@ void TPDFWriter::WriteFonts() {
     for (int style = 0; style < 4; ++style) {
       const std::string& baseFont = face.Fonts[std::size_t(style)].Name;
       if (baseFont.empty()) continue;
-      std::string name = "F" + IntToStr(family) + kStyleSuffix[style];
+      std::string name = "F";
+      AppendInt(name, family);
+      name.append(kStyleSuffix[style]);
       Record(next_);
       AppendInt(out, next_);
       out.append(" 0 obj << /Type /Font /Subtype /Type1\n/Name /").append(name);
