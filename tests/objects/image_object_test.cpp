@@ -207,7 +207,8 @@ TEST(Image, SavedFormRoundTripsAndHoldsItsFields) {
   EXPECT_EQ(s.substr(s.size() - 11), std::string(11, '\0'));
 
   TPDFImage copy(0, 0, 0, 0);
-  std::string_view rest = copy.LoadFromString(s + "tail");
+  const std::string followed = s + "tail";
+  std::string_view rest = copy.LoadFromString(followed);
   EXPECT_EQ(rest, "tail");
   EXPECT_EQ(copy.SaveToString(), s);
   // Loading did not reshape the stretched picture.
