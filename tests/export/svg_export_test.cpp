@@ -14,6 +14,7 @@
 #include "export/svg_export.h"
 #include "export/svg_probe.h"
 #include "export/svg_sample_deck.h"
+#include "model/picture_decoder.h"
 #include "objects/image.h"
 
 namespace fs = std::filesystem;
@@ -220,6 +221,12 @@ TEST_F(SvgExport, ExternalToolsAcceptTheSampleDeck) {
     };
     EXPECT_EQ(be32(16), c.Width);
     EXPECT_EQ(be32(20), c.Height);
+    // Slide 0's box is drawn; slide 1's, 20 points further right, is hidden.
+    TDecodedPicture picture;
+    ASSERT_TRUE(CurrentPictureDecoder().Decode(image, picture));
+    const int shift = c.ShowOutlines && !c.FullScreen ? 151 : 0;
+    EXPECT_EQ(picture.Bitmap.Pixel(shift + SvgSampleBoxX(0) + 5, 100), 0x3030C0u);
+    EXPECT_NE(picture.Bitmap.Pixel(shift + SvgSampleBoxX(1) + 150, 100), 0x3030C0u);
   }
 }
 

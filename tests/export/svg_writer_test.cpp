@@ -167,7 +167,10 @@ TEST_F(SvgWriter, OutlineItemsIndentedTwelvePerLevel) {
                      "y2=\"359\"/>\n</g>\n</svg>\n"),
             std::string::npos);
   // The navigation pane moves with the slides; the outline pane stays at the left.
-  EXPECT_LT(svg.find("<g id=\"NavPane\""), svg.find("</g>\n</g>\n<g id=\"Outlines\""));
+  auto shiftEnd = svg.find(" </g>\n</g></g>\n<g id=\"Outlines\"");
+  ASSERT_NE(shiftEnd, std::string::npos);
+  EXPECT_LT(svg.find("<g transform=\"translate(151,0)\">\n<g id=\"Page0\">"), svg.find("<g id=\"NavPane\""));
+  EXPECT_LT(svg.find("<g id=\"NavPane\""), shiftEnd);
 }
 
 TEST_F(SvgWriter, OutlineStartingBelowTheTopGetsTheDocumentTitle) {
