@@ -42,7 +42,7 @@ bool WriteSVGExport(TQuarrionCanvas& canvas, const std::string& path, std::strin
   };
   std::filesystem::path svgPath(path);
   std::string folder = svgPath.parent_path().string();
-  if (folder.empty()) folder = ".";
+  if (folder.empty()) folder.assign(1, '.');  // not = ".": GCC 12 -O3 misreports -Wrestrict
 
   std::string text;
   TResources sideFiles;
