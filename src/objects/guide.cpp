@@ -91,7 +91,9 @@ void TPDFGuide::LoadFromString(ByteReader& in) {
   TPDFObject::LoadFromString(in);
   Colour = in.Colour("guide colour");
   std::uint8_t orientation = in.Byte("guide orientation");
-  if (orientation <= 1) SetOrientation(orientation);
+  // An unknown orientation keeps the current one, but Bottom must still follow it, or a
+  // second save and load would give a different guide.
+  SetOrientation(orientation <= 1 ? orientation : orientation_);
   // Only colour and orientation are required; a short reserved tail still loads.
   in.Skip(std::min<std::size_t>(16, in.Remaining()), "guide reserved bytes");
 }
