@@ -110,7 +110,9 @@ void TQuarrionCanvas::Paint() {
 void TQuarrionCanvas::DrawOn(TQuarrionCanvas& target, bool showSelected, bool showUnselected,
                              bool showObjects, bool showMaster) {
   if (pages_.empty() || page_ < 0 || page_ >= PageCount()) return;
-  secondCanvas_ = target.SecondCanvas();
+  // Objects draw through `target` (its surface and scale). Drawing for another control
+  // (the properties preview) leaves this work area's surface as it was, so that it never
+  // keeps a pointer to the preview's short-lived off-screen image.
   TPage& page = CurrentPage();
 
   const bool targetUsesMaster =

@@ -227,3 +227,21 @@ TEST(CanvasPaint, BackgroundGradientIsLentAndGivenBack) {
   EXPECT_EQ(CountPrefix(host.Control, "draw 50,14 343x257"), 1u);
   EXPECT_EQ(CountPrefix(host.Control, "fill 50,14,393,271"), 0u);
 }
+
+TEST(CanvasPaint, DrawOnAnotherControlUsesItsSurfaceAndScale) {
+  RecordingHost host(446, 286), previewHost(200, 150);
+  TQuarrionCanvas canvas(&host), preview(&previewHost);
+  canvas.Add(std::make_unique<TPDFRectangle>(100, 100, 200, 200));
+  canvas.ClearSelectionQuietly();
+  canvas.Paint();
+  preview.Paint();
+  host.Control.Calls.clear();
+  previewHost.Control.Calls.clear();
+  canvas.DrawOn(preview, true, true, true, false);
+  TPoint a = preview.PageToScreen(100, 100), b = preview.PageToScreen(200, 200);
+  const std::string expected = "fill " + std::to_string(a.X) + "," + std::to_string(a.Y) + "," +
+                               std::to_string(b.X) + "," + std::to_string(b.Y);
+  EXPECT_EQ(CountPrefix(previewHost.Control, expected), 1u);
+  EXPECT_TRUE(host.Control.Calls.empty());
+  EXPECT_EQ(canvas.SecondCanvas(), &host.Control);
+}
