@@ -115,7 +115,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
   std::string temp;
   int fd = -1;
   for (int attempt = 0; attempt < kNameAttempts && fd < 0; ++attempt) {
-    temp = (dir == "/" ? "" : dir) + "/." + base + ".tmp-" + RandomSuffix();
+    // The base name is shortened so a long target name still leaves room for the suffix.
+    temp = (dir == "/" ? "" : dir) + "/." + base.substr(0, 100) + ".tmp-" + RandomSuffix();
     fd = ops.CreateExclusive(temp);
     if (fd < 0 && errno != EEXIST) return fail(Reason("cannot create a file in", dir, errno));
   }

@@ -94,6 +94,14 @@ TEST(WriteFileAtomically, ReplacesInBlocksKeepingModeAndLinks) {
   EXPECT_EQ(dir.List(), (std::vector<std::string>{"link.qsl", "real.qsl"}));
 }
 
+TEST(WriteFileAtomically, TargetNamesOfTheLongestLengthWork) {
+  TempDir dir;
+  std::string path = dir.File(std::string(255, 'n'));
+  EXPECT_TRUE(WriteFileAtomically(path, "long"));
+  EXPECT_EQ(ReadRaw(path), "long");
+  EXPECT_EQ(dir.List().size(), 1u);
+}
+
 TEST(WriteFileAtomically, RefusesPathsWithoutAFileName) {
   TempDir dir;
   std::string error;
