@@ -29,6 +29,8 @@ void AppendEscaped(std::string& out, std::string_view text, bool forXml) {
       case '\'': out.append("&apos;"); break;
       case '"': out.append("&quot;"); break;
       default:
+        // XML 1.0 cannot hold these control bytes at all, not even as references.
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') break;
         if (c > 127) {
           out.append("&#");
           AppendInt(out, c >= 160 ? c : kHighControlCodes[c - 128]);

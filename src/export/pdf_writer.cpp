@@ -10,6 +10,7 @@
 #include "model/canvas_host.h"
 #include "model/clock.h"
 #include "objects/gradient.h"
+#include "objects/rectangle.h"
 #include "text/font_table.h"
 
 namespace {
@@ -115,6 +116,9 @@ void TPDFWriter::WriteBackground() {
   if (!info.BackgroundIsGradient || !info.BackgroundGradient) return;
   TPDFGradient& gradient = *info.BackgroundGradient;
   gradient.SetOwner(&canvas_);
+  // Placed on the page box here: a document built or loaded without being shown may
+  // hold positions from another page size.
+  gradient.PlaceGradient(TPDFRectangle(0, 0, canvas_.PageWidth, canvas_.PageHeight));
   resources_.clear();
   gradient.PDFResources(canvas_, next_, resources_);
   if (resources_.empty()) return;

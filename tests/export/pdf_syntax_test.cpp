@@ -48,6 +48,9 @@ TEST(PdfSyntax, XmlEscapesMarkupAndHighBytes) {
       {"\xE9", "&#233;"},
       {"\xA0\xFF", "&#160;&#255;"},
       {"(\\)", "(\\)"},
+      // XML cannot hold these control bytes; tab and line ends stay.
+      {std::string("a\x01" "b\x1F" "\x00" "c", 6), "abc"},
+      {"a\tb\r\n", "a\tb\r\n"},
   };
   for (const Case& c : cases) EXPECT_EQ(EscapeText(c.in, true), c.expected) << c.in;
 }

@@ -21,7 +21,10 @@ std::unique_ptr<TPDFRectangle> FilledBox(int left, int top, int right, int botto
 }
 
 std::unique_ptr<TPDFGradient> RedToBlue() {
-  auto g = std::make_unique<TPDFGradient>(0, 162, 432, 162);
+  auto g = std::make_unique<TPDFGradient>(0, 0, 0, 0);
+  g->Start.Y = 0.5;  // across the middle of whatever it fills, left to right
+  g->End.X = 1;
+  g->End.Y = 0.5;
   g->Start.Colour = 0x0000FF;
   g->End.Colour = 0xFF0000;
   return g;

@@ -122,6 +122,19 @@ TEST_F(PdfWriterTest, GradientBackgroundIsTheFirstObjectAfterThePages) {
   for (int stream : {5, 7}) EXPECT_EQ(StreamOf(pdf, stream), "1 J\n1 j\n0 0 432 324 re q /Shading8 sh Q n\n");
 }
 
+// A background gradient read from a file or built elsewhere may hold positions for
+// another page size; the export places it on this document's page.
+TEST_F(PdfWriterTest, GradientBackgroundIsPlacedOnThePage) {
+  auto gradient = std::make_unique<TPDFGradient>(0, 0, 0, 0);
+  gradient->End.X = 1;
+  gradient->End.Y = 0.5;
+  canvas.DocumentInfo.BackgroundGradient = std::move(gradient);
+  canvas.DocumentInfo.BackgroundIsGradient = true;
+  canvas.PageWidth = 600;
+  canvas.PageHeight = 400;
+  EXPECT_NE(ObjectText(Export(), 8).find("/Coords [0 400 600 200]"), std::string::npos);
+}
+
 // A document flagged as having a gradient background but holding no gradient used to
 // dereference nothing; it is exported with its plain colour.
 TEST_F(PdfWriterTest, GradientFlagWithoutGradientFallsBackToTheColour) {
