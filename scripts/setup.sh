@@ -10,7 +10,7 @@ packages=(
   zlib1g-dev libjpeg-dev libstb-dev nlohmann-json3-dev
   qpdf poppler-utils mupdf-tools libxml2-utils librsvg2-bin
   xvfb xauth fonts-urw-base35 fonts-dejavu-core
-  chromium
+  chromium locales
 )
 
 SUDO=""
@@ -25,4 +25,17 @@ if [ "${#missing[@]}" -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update -q
   $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The browser test drives Chromium from Node.js; the machine image brings a newer Node than
+# Debian's, so Debian's is only a fallback.
+if ! command -v node >/dev/null 2>&1 || ! command -v npm >/dev/null 2>&1; then
+  $SUDO apt-get install -y -q --no-install-recommends nodejs npm
+fi
+
+# Number output is tested under a locale whose decimal separator is a comma.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  $SUDO sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  $SUDO locale-gen >/dev/null
 fi
