@@ -95,6 +95,11 @@ void TPDFGradient::SaveToString(std::string& out) const {
 
 void TPDFGradient::LoadFromString(ByteReader& in) {
   TPDFObject::LoadFromString(in);
+  // A gradient fills its owner and owns nothing itself. A gradient or links stored inside
+  // one never come from this program; a nested gradient would be placed against a box
+  // that moves when the owner places this one, so the file would change on every save.
+  DetachGradient();
+  ClearAnnots();
   LoadEnd(in, Start);
   // Only axial (2) and radial (3) shadings are written; anything else reads as axial.
   ShadingType = LoadEnd(in, End) == 3 ? 3 : 2;

@@ -9,7 +9,16 @@
 #define STBI_NO_STDIO
 #define STBI_NO_HDR
 #define STBI_NO_LINEAR
+// A PNG whose first IDAT chunk is empty makes stb_image copy zero bytes into a buffer it
+// has not allocated yet (memcpy from/to null is undefined even for zero bytes); route its
+// copies through one that skips empty ones.
+#include <cstring>
+namespace {
+void* CopyBytes(void* to, const void* from, std::size_t n) { return n ? std::memcpy(to, from, n) : to; }
+}  // namespace
+#define memcpy CopyBytes
 #include <stb/stb_image.h>
+#undef memcpy
 
 #include <climits>
 #include <memory>
