@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev
   zlib1g-dev libjpeg-dev libstb-dev nlohmann-json3-dev
+  libcairo2-dev
   qpdf poppler-utils mupdf-tools libxml2-utils librsvg2-bin
   xvfb xauth fonts-urw-base35 fonts-dejavu-core
   chromium locales
