@@ -52,7 +52,7 @@ void ReadPages(const JsonFields& f, TQuarrionCanvas& canvas) {
     if (!objects.is_array()) pf.Fail("objects", "expected a list");
     canvas.SetPageIndexQuietly(int(p));
     for (std::size_t i = 0; i < objects.size(); ++i)
-      canvas.Add(ObjectFromJson(objects[i], pf.PathOf("objects/" + std::to_string(i))));
+      canvas.Add(ObjectFromJson(objects[i], pf.PathOf("objects/" + std::to_string(i)), &canvas));
   }
 }
 
@@ -115,8 +115,8 @@ void DocumentFromJson(const Json& json, TQuarrionCanvas& canvas) {
   canvas.ShowOutlines = f.Bool("showOutlines");
   canvas.Compressed = f.Bool("compressed");
   ReadInfo(JsonFields(f.Member("info"), f.PathOf("info")), canvas);
+  ReadResources(f, canvas);  // first: images find their pictures in the store
   ReadPages(f, canvas);
-  ReadResources(f, canvas);
   int current = int(f.Int("currentPage", 0, canvas.PageCount() - 1));
   canvas.SetPage(current);
   canvas.ClearUndo();

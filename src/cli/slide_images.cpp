@@ -15,11 +15,18 @@
 #include "storage/atomic_file_writer.h"
 
 namespace {
+// The tool reports its own errors in one line; Qt's notes about the environment (such as
+// a missing runtime folder) would only clutter the error stream.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 // Text drawing needs a GUI application object; the command-line tool makes an off-screen
 // one on first use.
 void EnsureGuiApplication() {
   if (QGuiApplication::instance()) return;
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  qInstallMessageHandler(QuietQtMessages);
   static int argc = 1;
   static char name[] = "quarrion-cli";
   static char* argv[] = {name, nullptr};

@@ -74,10 +74,10 @@ TEST(CliJson, BadDocumentsNameThePlaceAndTheProblem) {
   } cases[] = {
       {"/pages/1/objects/0/left", 70000, "/pages/1/objects/0/left: 70000 is outside -512 to 65023"},
       {"/pages/1/objects/0/class", "blob", "/pages/1/objects/0/class: unknown object class \"blob\""},
-      {"/pages/1/objects/0/fillColour", "red", "/pages/1/objects/0/fillColour: expected a colour"},
+      {"/pages/2/objects/0/fillColour", "red", "/pages/2/objects/0/fillColour: expected a colour"},
       {"/pages/0/title", 5, "/pages/0/title: expected a string"},
       {"/info/title", "\xE4\xB8\xAD", "/info/title: character at byte 0 cannot be stored"},
-      {"/pages/1/objects/0/shadowX", 200, "/pages/1/objects/0/shadowX: 200 is outside -128 to 127"},
+      {"/pages/2/objects/0/shadowX", 200, "/pages/2/objects/0/shadowX: 200 is outside -128 to 127"},
       {"/pages", Json::array(), "/pages: expected a list of 1 to 255 pages"},
       {"/format", "other", "/format: expected \"quarrion-document\""},
   };
