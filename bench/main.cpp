@@ -1,13 +1,17 @@
-// Runs every benchmark of the project in turn.
-void RunPdfExportBench();
-void RunDocumentFileBench();
+// quarrion_bench: every benchmark of the project in one run, each printing its figures
+// and their ratios to the floors and peers measured beside them.
+#include <cstdio>
+
+#include "bench_timing.h"
+
+void RunDeckBench();
 void RunTextLayoutBench();
 void RunCanvasPaintBench();
 
 int main() {
-  RunPdfExportBench();
-  RunDocumentFileBench();
+  RunDeckBench();
   RunTextLayoutBench();
   RunCanvasPaintBench();
+  std::printf("Peak memory: %.0f MB\n", PeakMemoryMB());
   return 0;
 }

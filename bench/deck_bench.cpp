@@ -1,0 +1,138 @@
+// The large deck, side by side in one run: Quarrion's exports, save, load and text layout;
+// the floors for the same work (zlib over the same content streams, inflate of the same
+// document image, one copy of the output); and cairo's PDF surface drawing the same deck.
+#include <sys/resource.h>
+#include <zlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+#include "bench_deck.h"
+#include "bench_timing.h"
+#include "cairo_peer.h"
+#include "model/quarrion_canvas.h"
+#include "storage/document_file.h"
+#include "storage/file_helpers.h"
+#include "storage/lookup_table_manager.h"
+#include "text/text.h"
+
+double PeakMemoryMB() {
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss / 1024.0;
+}
+
+namespace {
+constexpr int kRuns = 7;
+
+// The content streams of an uncompressed export (they alone have a bare /Length).
+std::vector<std::string> ContentStreams(const std::string& pdf) {
+  std::vector<std::string> streams;
+  const std::string head = " 0 obj <</Length ";
+  for (std::size_t pos = pdf.find(head); pos != std::string::npos; pos = pdf.find(head, pos)) {
+    pos += head.size();
+    const std::size_t length = std::size_t(std::atoll(pdf.c_str() + pos));
+    pos = pdf.find(">> stream\n", pos) + 10;
+    streams.push_back(pdf.substr(pos, length));
+    pos += length;
+  }
+  return streams;
+}
+
+double DeflateAll(const std::vector<std::string>& streams) {
+  std::vector<unsigned char> buffer;
+  return MedianSeconds(kRuns, [&] {
+    for (const std::string& s : streams) {
+      uLongf size = compressBound(uLong(s.size()));
+      if (buffer.size() < size) buffer.resize(size);
+      compress2(buffer.data(), &size, reinterpret_cast<const Bytef*>(s.data()), uLong(s.size()), 9);
+    }
+  });
+}
+
+void Row(const char* what, double seconds, double floor, const char* floorName, double peer) {
+  std::printf("  %-34s %9.2f ms", what, seconds * 1e3);
+  if (floor > 0) std::printf("  %6.2f x %s", seconds / floor, floorName);
+  if (peer > 0) std::printf("  cairo / this %6.1f", peer / seconds);
+  std::printf("\n");
+}
+
+void Check(const TDocumentFileResult& r, const char* what) {
+  if (r.Ok()) return;
+  std::fprintf(stderr, "%s failed: %s\n", what, r.Error.c_str());
+  std::exit(1);
+}
+
+// Wraps and measures every text of the deck, as an export does before writing.
+void LayoutAll(TQuarrionCanvas& canvas) {
+  for (auto& page : canvas.Pages())
+    for (auto& obj : page.Objects)
+      if (auto* text = dynamic_cast<TPDFText*>(obj.get())) text->Layout(&canvas);
+}
+}  // namespace
+
+void RunDeckBench() {
+  const TDeck deck = MakeBenchDeck();
+  TQuarrionCanvas canvas;
+  BuildCanvas(deck, canvas);
+  TLookupTableManager registry;
+  RegisterBuiltinClasses(registry);
+  std::printf("Deck: %zu slides and a master, %zu objects, median of %d runs\n", deck.Pages.size() - 1,
+              deck.ObjectCount(), kRuns);
+
+  std::string pdf, packed, svg, cairoPdf;
+  pdf.reserve(8 << 20);
+  canvas.Compressed = false;
+  const double plain = MedianSeconds(kRuns, [&] { canvas.GeneratePDF(pdf); });
+  const std::vector<std::string> streams = ContentStreams(pdf);
+  canvas.Compressed = true;
+  const double compressed = MedianSeconds(kRuns, [&] { canvas.GeneratePDF(packed); });
+  TResources sideFiles;
+  const double svgTime = MedianSeconds(kRuns, [&] {
+    sideFiles.clear();
+    canvas.GenerateSVG(svg, sideFiles);
+  });
+  const double layout = MedianSeconds(kRuns, [&] { LayoutAll(canvas); });
+
+  const std::string path = "/tmp/quarrion-bench-" + std::to_string(::getpid()) + ".qsl";
+  const double save = MedianSeconds(kRuns, [&] { Check(SaveDocument(canvas, path, registry), "save"); });
+  const double load = MedianSeconds(kRuns, [&] {
+    TQuarrionCanvas loaded;
+    Check(LoadDocument(loaded, path, registry), "load");
+  });
+  const std::string file = ReadFileString(path);
+  ::unlink(path.c_str());
+  std::string image;
+  WriteDocumentImage(canvas, registry, image, {});
+
+  const double deflateStreams = DeflateAll(streams);
+  std::string deflated;
+  const double deflateImage = MedianSeconds(kRuns, [&] { deflated = CompressString(image); });
+  std::string inflated;
+  const double inflateImage = MedianSeconds(kRuns, [&] { inflated = DecompressString(deflated, image.size()); });
+  std::string copy;
+  copy.reserve(pdf.size());
+  const double copyOnce = MedianSeconds(kRuns, [&] { copy.assign(pdf); });
+  const double copySvg = MedianSeconds(kRuns, [&] { copy.assign(svg); });
+  const double cairo = MedianSeconds(3, [&] { DrawDeckWithCairo(deck, cairoPdf); });
+
+  Row("PDF export, plain", plain, copyOnce, "one copy", cairo);
+  Row("PDF export, compressed", compressed, deflateStreams, "zlib -9 on its streams", cairo);
+  Row("SVG export", svgTime, copySvg, "one copy", 0);
+  Row("save", save, deflateImage, "zlib -9 on the image", 0);
+  Row("load", load, inflateImage, "inflate of the image", 0);
+  Row("text layout of the whole deck", layout, 0, "", 0);
+  Row("floor: zlib -9 on the content streams", deflateStreams, 0, "", 0);
+  Row("floor: zlib -9 on the document image", deflateImage, 0, "", 0);
+  Row("floor: inflate of the document image", inflateImage, 0, "", 0);
+  Row("floor: one copy of the plain PDF", copyOnce, 0, "", 0);
+  Row("peer: cairo PDF surface", cairo, 0, "", 0);
+  std::printf("  sizes: plain PDF %zu, compressed PDF %zu, SVG %zu, cairo PDF %zu, document %zu"
+              " (image %zu), %zu content streams of %zu bytes\n",
+              pdf.size(), packed.size(), svg.size(), cairoPdf.size(), file.size(), image.size(),
+              streams.size(), [&] { std::size_t n = 0; for (auto& s : streams) n += s.size(); return n; }());
+  std::printf("  peak memory so far: %.0f MB\n", PeakMemoryMB());
+}
