@@ -301,6 +301,17 @@ void TPDFObject::AppendSVGStroke(std::string& out) const {
   out.append("\" ");
 }
 
+void TPDFObject::AppendSVGGeometry(std::string& out, long long x, long long y) const {
+  out.append("x=\"");
+  AppendInt(out, x);
+  out.append("\" y=\"");
+  AppendInt(out, y);
+  out.append("\" width=\"");
+  AppendInt(out, static_cast<long long>(Right) - Left);
+  out.append("\" height=\"");
+  AppendInt(out, static_cast<long long>(Bottom) - Top);
+}
+
 void TPDFObject::DashedLine(Surface& surface, TPoint a, TPoint b) const {
   double dx = b.X - a.X, dy = b.Y - a.Y;
   double length = std::sqrt(dx * dx + dy * dy);

@@ -94,6 +94,9 @@ class TPDFObject {
   void AppendPDFDashAndWidth(TQuarrionCanvas& canvas, std::string& out) const;
   // Optional stroke-dasharray, then stroke-width, each followed by a blank.
   void AppendSVGStroke(std::string& out) const;
+  // x="X" y="Y" width="W" height="H" for the object's size placed at (x, y), with no
+  // closing quote after the height's value.
+  void AppendSVGGeometry(std::string& out, long long x, long long y) const;
   // A line with the dash pattern between two screen points, on the current pen.
   void DashedLine(Surface& surface, TPoint a, TPoint b) const;
 

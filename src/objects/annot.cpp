@@ -134,14 +134,8 @@ void TPDFAnnot::SVGCode(TQuarrionCanvas& canvas, std::string& out) {
   const bool jump = LinkKind != kInternetLink && LinkKind != kFileLink;
   out.append("<a xlink:href=\"");
   if (!jump) AppendEscaped(out, Target, true);
-  out.append("\"><rect stroke=\"none\" fill=\"none\" x=\"");
-  AppendInt(out, Left);
-  out.append("\" y=\"");
-  AppendInt(out, Top);
-  out.append("\" width=\"");
-  AppendInt(out, static_cast<long long>(Right) - Left);
-  out.append("\" height=\"");
-  AppendInt(out, static_cast<long long>(Bottom) - Top);
+  out.append("\"><rect stroke=\"none\" fill=\"none\" ");
+  AppendSVGGeometry(out, Left, Top);
   if (jump) {
     // The empty link would reload the show; the script changes the slide instead.
     out.append("\" onclick=\"evt.preventDefault();ChangePage(");

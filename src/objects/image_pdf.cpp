@@ -152,14 +152,8 @@ void TPDFImage::SVGCode(TQuarrionCanvas& canvas, std::string& out) {
   if (!imageFileName_.empty() && loaded_) {
     out.append("<image xlink:href=\"");
     AppendEscaped(out, NamePart(imageFileName_), true);
-    out.append("\" x=\"");
-    AppendInt(out, Left);
-    out.append("\" y=\"");
-    AppendInt(out, Top);
-    out.append("\" width=\"");
-    AppendInt(out, static_cast<long long>(Right) - Left);
-    out.append("\" height=\"");
-    AppendInt(out, static_cast<long long>(Bottom) - Top);
+    out.append("\" ");
+    AppendSVGGeometry(out, Left, Top);
     out.append("\"/>\n");
   }
   TPDFObject::SVGCode(canvas, out);

@@ -100,14 +100,7 @@ void TPDFRectangle::AppendSVGBox(std::string& out) const {
   std::string stroke;
   AppendSVGStroke(stroke);
   auto geometry = [&](long long x, long long y) {
-    out.append("x=\"");
-    AppendInt(out, x);
-    out.append("\" y=\"");
-    AppendInt(out, y);
-    out.append("\" width=\"");
-    AppendInt(out, static_cast<long long>(Right) - Left);
-    out.append("\" height=\"");
-    AppendInt(out, static_cast<long long>(Bottom) - Top);
+    AppendSVGGeometry(out, x, y);
     out.append("\"/>\n");
   };
   if (Shadow) {
