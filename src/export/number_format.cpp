@@ -17,6 +17,26 @@ std::string IntToStr(long long value) {
   return s;
 }
 
+namespace {
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,
+                                   1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17};
+
+// A whole value below 10^digits keeps every digit, so its general form is the integer.
+bool AppendWhole(std::string& out, double value, int digits) {
+  if (!(std::fabs(value) < kPowersOfTen[digits]) || value != std::trunc(value)) return false;
+  AppendInt(out, value == 0 ? 0 : static_cast<long long>(value));
+  return true;
+}
+
+// The exponent after 'e' in to_chars' scientific form: a sign and at least two digits.
+int ReadExponent(const char* p, const char* end) {
+  const bool negative = *p == '-';
+  int exponent = 0;
+  for (++p; p < end; ++p) exponent = exponent * 10 + (*p - '0');
+  return negative ? -exponent : exponent;
+}
+}  // namespace
+
 void AppendGeneral(std::string& out, double value, int digits) {
   if (!std::isfinite(value)) {
     out.push_back('0');
@@ -24,9 +44,10 @@ void AppendGeneral(std::string& out, double value, int digits) {
   }
   if (digits < 1) digits = 1;
   if (digits > 17) digits = 17;
+  // Whole numbers that need no rounding (most coordinates) skip the decimal conversion.
+  if (AppendWhole(out, value, digits)) return;
   char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf - 1, value, std::chars_format::scientific, digits - 1);
-  *res.ptr = '\0';  // to_chars does not terminate; atoi below reads the exponent up to here
+  auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
   // buf holds [-]d[.ddd]e(+|-)xx
   const char* p = buf;
   bool negative = false;
@@ -40,7 +61,7 @@ void AppendGeneral(std::string& out, double value, int digits) {
     if (*p != '.') mantissa[count++] = *p;
     ++p;
   }
-  int exponent = std::atoi(p + 1);
+  const int exponent = ReadExponent(p + 1, res.ptr);
   while (count > 1 && mantissa[count - 1] == '0') --count;
   if (count == 1 && mantissa[0] == '0') {
     out.push_back('0');

@@ -1,5 +1,6 @@
 #include "export/pdf_syntax.h"
 
+#include <array>
 #include <cstdint>
 
 #include "export/number_format.h"
@@ -49,12 +50,24 @@ std::string EscapeText(std::string_view text, bool forXml) {
   return s;
 }
 
+namespace {
+// The 256 channel values are formatted once; colours are written for nearly every object.
+const std::string& ChannelText(int value) {
+  static const auto table = [] {
+    std::array<std::string, 256> t;
+    for (int v = 0; v < 256; ++v) AppendGeneral(t[std::size_t(v)], v / 255.0, 3);
+    return t;
+  }();
+  return table[std::size_t(value & 255)];
+}
+}  // namespace
+
 void AppendPDFColour(std::string& out, TColor colour) {
-  AppendGeneral(out, RedOf(colour) / 255.0, 3);
+  out.append(ChannelText(RedOf(colour)));
   out.push_back(' ');
-  AppendGeneral(out, GreenOf(colour) / 255.0, 3);
+  out.append(ChannelText(GreenOf(colour)));
   out.push_back(' ');
-  AppendGeneral(out, BlueOf(colour) / 255.0, 3);
+  out.append(ChannelText(BlueOf(colour)));
 }
 
 std::string PDFColour(TColor colour) {
