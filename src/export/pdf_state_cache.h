@@ -12,6 +12,8 @@ class TPDFStateCache {
  public:
   // Text to append: operands + " " + operator + "\n", or "" when nothing changed.
   std::string SetPDFState(std::string_view op, std::string_view value);
+  // The same text appended to `out`, without a string of its own.
+  void AppendPDFState(std::string& out, std::string_view op, std::string_view value);
   // "BT " when no text object is open, else "".
   std::string BeginPDFText();
   // "ET " when a text object is open, else "".

@@ -260,9 +260,9 @@ void TPDFWriter::WriteSlide(int page, int slide, int master) {
 void TPDFWriter::BuildContent(int page, int master) {
   std::string& c = content_;
   c.clear();
-  c.append(canvas_.SetPDFState("J", "1"));
-  c.append(canvas_.SetPDFState("j", "1"));
-  if (shadingNumber_ == 0) c.append(canvas_.SetPDFState("rg", PDFColour(canvas_.DocumentInfo.Background)));
+  canvas_.AppendPDFState(c, "J", "1");
+  canvas_.AppendPDFState(c, "j", "1");
+  if (shadingNumber_ == 0) canvas_.AppendPDFState(c, "rg", PDFColour(canvas_.DocumentInfo.Background));
   c.append("0 0 ");
   AppendInt(c, canvas_.PageWidth);
   c.push_back(' ');

@@ -282,8 +282,8 @@ void TPDFObject::AppendPDFDashAndWidth(TQuarrionCanvas& canvas, std::string& out
     }
     dash.append("] 0");
   }
-  out.append(canvas.SetPDFState("d", dash));
-  out.append(canvas.SetPDFState("w", IntToStr(std::llround(LineWidth))));
+  canvas.AppendPDFState(out, "d", dash);
+  canvas.AppendPDFState(out, "w", IntToStr(std::llround(LineWidth)));
 }
 
 void TPDFObject::AppendSVGStroke(std::string& out) const {

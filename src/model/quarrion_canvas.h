@@ -152,6 +152,9 @@ class TQuarrionCanvas {
   std::string SetPDFState(std::string_view op, std::string_view value) {
     return pdfState_.SetPDFState(op, value);
   }
+  void AppendPDFState(std::string& out, std::string_view op, std::string_view value) {
+    pdfState_.AppendPDFState(out, op, value);
+  }
   std::string BeginPDFText() { return pdfState_.BeginPDFText(); }
   std::string EndPDFText() { return pdfState_.EndPDFText(); }
   TPDFStateCache& PDFState() { return pdfState_; }

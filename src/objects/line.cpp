@@ -86,7 +86,7 @@ void TPDFLine::DrawHandles(TQuarrionCanvas& canvas, const TRect& b) {
 void TPDFLine::AppendPDFStroke(TQuarrionCanvas& canvas, std::string& out) const {
   out.append(canvas.EndPDFText());
   AppendPDFDashAndWidth(canvas, out);
-  out.append(canvas.SetPDFState("RG", PDFColour(Colour)));
+  canvas.AppendPDFState(out, "RG", PDFColour(Colour));
 }
 
 void TPDFLine::PDFCode(TQuarrionCanvas& canvas, std::string& out) {

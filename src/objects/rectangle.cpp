@@ -69,7 +69,7 @@ void TPDFRectangle::PDFCode(TQuarrionCanvas& canvas, std::string& out) {
   const long long x1 = Left, y1 = h - Top, x2 = Right, y2 = h - Bottom;
   out.append(canvas.EndPDFText());
   if (Shadow) {
-    out.append(canvas.SetPDFState(Fill ? "rg" : "RG", PDFColour(ShadowColour)));
+    canvas.AppendPDFState(out, Fill ? "rg" : "RG", PDFColour(ShadowColour));
     AppendInt(out, x1 + ShadowX);
     out.push_back(' ');
     AppendInt(out, y2 - ShadowY);
@@ -80,9 +80,9 @@ void TPDFRectangle::PDFCode(TQuarrionCanvas& canvas, std::string& out) {
     out.append(Fill ? " re F\n" : " re S\n");
   }
   AppendPDFDashAndWidth(canvas, out);
-  if (Outline) out.append(canvas.SetPDFState("RG", PDFColour(OutlineColour)));
+  if (Outline) canvas.AppendPDFState(out, "RG", PDFColour(OutlineColour));
   TPDFGradient* g = Gradient();
-  if (Fill && !g) out.append(canvas.SetPDFState("rg", PDFColour(FillColour)));
+  if (Fill && !g) canvas.AppendPDFState(out, "rg", PDFColour(FillColour));
   std::string path = RectPath(canvas);
   if (g && Fill) {
     out.append(path).append(" q W n /Shading");

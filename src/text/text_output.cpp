@@ -31,7 +31,7 @@ class TPDFPass : public TTextWalk {
     return s;
   }
   void SetFont() {
-    out_.append(canvas_.SetPDFState("Tf", FontName(text_.EffectiveFace(), text_.FontStyle) + " " + SizeText()));
+    canvas_.AppendPDFState(out_, "Tf", FontName(text_.EffectiveFace(), text_.FontStyle) + " " + SizeText());
   }
   void Matrix(double x, double y) {
     out_.append("1 0 0 1 ");
@@ -54,8 +54,8 @@ class TPDFPass : public TTextWalk {
     out_.append(") Tj ");
   }
   void StyleChanged(std::uint8_t) override { SetFont(); }
-  void LinkStarted() override { out_.append(canvas_.SetPDFState("rg", PDFColour(text_.LinkColour))); }
-  void LinkEnded() override { out_.append(canvas_.SetPDFState("rg", PDFColour(text_.TextColour))); }
+  void LinkStarted() override { canvas_.AppendPDFState(out_, "rg", PDFColour(text_.LinkColour)); }
+  void LinkEnded() override { canvas_.AppendPDFState(out_, "rg", PDFColour(text_.TextColour)); }
   void FlushUnderline() override;
 
   std::string& out_;
@@ -74,7 +74,8 @@ void TPDFPass::FlushUnderline() {
     canvas_.SetPDFState("d", "[] 0");
   }
   if (!haveColour_ || colour != lastColour_) {
-    underline_.append("S ").append(canvas_.SetPDFState("RG", PDFColour(colour)));
+    underline_.append("S ");
+    canvas_.AppendPDFState(underline_, "RG", PDFColour(colour));
     haveColour_ = true;
     lastColour_ = colour;
   }
@@ -94,7 +95,7 @@ void TPDFPass::Write() {
   // the two are written, so the text colour is set again after the fill.
   if (text_.BlockOut && !layout_.Lines.empty()) {
     out_.append(canvas_.EndPDFText());
-    out_.append(canvas_.SetPDFState("rg", PDFColour(text_.BlockColour)));
+    canvas_.AppendPDFState(out_, "rg", PDFColour(text_.BlockColour));
     for (std::size_t i = 0; i < layout_.Lines.size(); ++i) {
       const auto& line = layout_.Lines[i];
       AppendF(out_, text_.Left + line.X0 - S / 3);
@@ -109,9 +110,9 @@ void TPDFPass::Write() {
     out_.append("F\n");
   }
   out_.append(canvas_.BeginPDFText());
-  out_.append(canvas_.SetPDFState("rg", PDFColour(text_.TextColour)));
+  canvas_.AppendPDFState(out_, "rg", PDFColour(text_.TextColour));
   SetFont();
-  out_.append(canvas_.SetPDFState("w", IntToStr(std::llround(S / 12))));
+  canvas_.AppendPDFState(out_, "w", IntToStr(std::llround(S / 12)));
   if (text_.Bulleted) {
     Matrix(layout_.BulletX, pt_ - S);
     out_.append("(\x95) Tj ");
@@ -122,7 +123,7 @@ void TPDFPass::Write() {
     out_.append(underline_);
     out_.append("S\n");
   }
-  out_.append(canvas_.SetPDFState("rg", PDFColour(InLink ? text_.LinkColour : text_.TextColour)));
+  canvas_.AppendPDFState(out_, "rg", PDFColour(InLink ? text_.LinkColour : text_.TextColour));
 }
 
 class TSVGPass : public TTextWalk {
