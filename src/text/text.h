@@ -107,6 +107,10 @@ class TPDFText : public TPDFNormalised {
   };
   // Wraps and measures the text for one output pass; leaves StyleState at 0.
   TLayout Layout(const TQuarrionCanvas* canvas);
+  // The same layout, kept until the expanded text or anything the wrap and the measures
+  // read changes: exports and repaints ask again for texts nobody edited. Valid until
+  // the next call.
+  const TLayout& CachedLayout(const TQuarrionCanvas* canvas);
 
   // Rebuilds the attached link areas from the current layout (no surface needed).
   void RebuildLinks(TQuarrionCanvas& canvas);
@@ -135,6 +139,21 @@ class TPDFText : public TPDFNormalised {
   template <class Map>
   bool RewriteJumpTags(Map map);
 
+  // Everything a layout depends on besides the font table, which never changes.
+  struct TLayoutInputs {
+    std::string Expanded;
+    int Face = 0, Size = 0, Left = 0, Right = 0;
+    bool Wrap = false, Bulleted = false;
+    std::uint8_t Alignment = 0;
+    TTabRack TabStops;
+    bool operator==(const TLayoutInputs&) const = default;
+  };
+  TLayoutInputs LayoutInputs(const TQuarrionCanvas* canvas);
+  TLayout LayoutExpanded(std::string_view expanded);
+
   std::string text_;
   TTagTable tags_;
+  bool haveLayout_ = false;
+  TLayoutInputs layoutInputs_;
+  TLayout layout_;
 };

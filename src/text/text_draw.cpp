@@ -57,7 +57,7 @@ void TPDFText::Draw(TQuarrionCanvas& canvas) {
   font.Colour = TextColour;
   s->SetFont(font);
   s->SetBrush({0, TBrushStyle::Clear});
-  TLayout layout = Layout(&canvas);
+  const TLayout& layout = CachedLayout(&canvas);
   const TRect box = ScreenRect(canvas, Left, Top, Right, Bottom);
   const double sw = box.Width();
   if (Bulleted) {

@@ -1,6 +1,8 @@
 // Measuring display strings and the geometry of the laid-out lines.
 #include "text/text.h"
 
+#include <utility>
+
 #include "text/display_string.h"
 #include "text/style_state.h"
 
@@ -71,12 +73,32 @@ std::vector<TPDFText::TLine> SplitLines(std::string_view d) {
 }  // namespace
 
 TPDFText::TLayout TPDFText::Layout(const TQuarrionCanvas* canvas) {
+  return LayoutExpanded(ProcessMarkup(text_, true, canvas));
+}
+
+TPDFText::TLayoutInputs TPDFText::LayoutInputs(const TQuarrionCanvas* canvas) {
+  return {ProcessMarkup(text_, true, canvas), EffectiveFace(), FontSize, Left, Right, Wrap, Bulleted,
+          Alignment, TabStops};
+}
+
+const TPDFText::TLayout& TPDFText::CachedLayout(const TQuarrionCanvas* canvas) {
+  TLayoutInputs inputs = LayoutInputs(canvas);
+  if (!haveLayout_ || !(inputs == layoutInputs_)) {
+    layout_ = LayoutExpanded(inputs.Expanded);
+    layoutInputs_ = std::move(inputs);
+    haveLayout_ = true;
+  }
+  StyleState = 0;
+  return layout_;
+}
+
+TPDFText::TLayout TPDFText::LayoutExpanded(std::string_view expanded) {
   TLayout layout;
   // Every pass wraps from the regular style, so a pass never depends on what the one
   // before it left behind (unbalanced bold or italic tags would otherwise make the PDF
   // differ with whether the slide was shown first).
   StyleState = 0;
-  layout.Display = WrapText(ProcessMarkup(text_, true, canvas));
+  layout.Display = WrapText(expanded);
   const double w = double(Right) - Left;
   if (Bulleted)
     layout.BulletX = Alignment == TextAlign::Right ? w + MeasureText(" ") : -MeasureText(" \x95");

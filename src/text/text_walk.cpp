@@ -4,7 +4,7 @@
 #include "text/style_state.h"
 
 TTextWalk::TTextWalk(TPDFText& text, TQuarrionCanvas& canvas)
-    : text_(text), canvas_(canvas), layout_(text.Layout(&canvas)),
+    : text_(text), canvas_(canvas), layout_(text.CachedLayout(&canvas)),
       S(text.FontSize / 1000.0), L(text.LineSpacing / 1000.0) {}
 
 void TTextWalk::Walk() {

@@ -37,7 +37,7 @@ class TTextWalk {
 
   TPDFText& text_;
   TQuarrionCanvas& canvas_;
-  TPDFText::TLayout layout_;
+  const TPDFText::TLayout& layout_;
   double S, L;
   double X = 0;
   bool InLink = false;
