@@ -2,6 +2,8 @@
 // string.
 #include "text/text.h"
 
+#include <algorithm>
+
 #include "export/number_format.h"
 #include "model/clock.h"
 #include "model/environment_info.h"
@@ -121,12 +123,15 @@ std::string TPDFText::ProcessMarkup(std::string_view s, bool expand, const TQuar
       }
       i = close + 1;
     } else {
-      r.push_back(char(ch));
-      last = ch;
-      ++i;
+      // Plain characters go over as one run.
+      const std::size_t end = std::min(s.find_first_of("\"'<", i), s.size());
+      r.append(s.substr(i, end - i));
+      last = static_cast<unsigned char>(s[end - 1]);
+      i = end;
     }
   }
-  r = ReplaceEntities(r, expand);
+  // Without an ampersand there is no entity to replace.
+  if (r.find('&') != std::string::npos) r = ReplaceEntities(r, expand);
   if (FontStyle & (TextStyle::Bold | TextStyle::Italic | TextStyle::Underline)) {
     std::string styled;
     styled.reserve(r.size() + 12);
