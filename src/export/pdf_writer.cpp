@@ -282,6 +282,36 @@ void TPDFWriter::BuildContent(int page, int master) {
     if (!object->Deleted) object->PDFCode(canvas_, c);
 }
 
+class TPDFWriter::TDeflater {
+ public:
+  ~TDeflater() {
+    if (ready_) deflateEnd(&stream_);
+  }
+  // The bytes compress2 gives at level 9; false when zlib fails or `size` is too small.
+  bool Deflate(const std::string& in, unsigned char* out, uLongf& size) {
+    if (!ready_) {
+      if (deflateInit(&stream_, 9) != Z_OK) return false;
+      ready_ = true;
+    } else if (deflateReset(&stream_) != Z_OK) {
+      return false;
+    }
+    stream_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
+    stream_.avail_in = uInt(in.size());
+    stream_.next_out = out;
+    stream_.avail_out = uInt(size);
+    if (deflate(&stream_, Z_FINISH) != Z_STREAM_END) return false;
+    size = stream_.total_out;
+    return true;
+  }
+
+ private:
+  z_stream stream_{};
+  bool ready_ = false;
+};
+
+TPDFWriter::TPDFWriter(TQuarrionCanvas& canvas) : canvas_(canvas) {}
+TPDFWriter::~TPDFWriter() = default;
+
 // The whole content of a slide is compressed in one call. Should zlib fail, the stream is
 // written as it is rather than as a damaged one.
 void TPDFWriter::WriteContentStream(int number) {
@@ -294,8 +324,8 @@ void TPDFWriter::WriteContentStream(int number) {
   if (canvas_.Compressed) {
     uLongf size = compressBound(uLong(content_.size()));
     if (compressed_.size() < size) compressed_.resize(size);
-    if (compress2(compressed_.data(), &size, reinterpret_cast<const Bytef*>(content_.data()),
-                  uLong(content_.size()), 9) == Z_OK) {
+    if (!deflater_) deflater_ = std::make_unique<TDeflater>();
+    if (deflater_->Deflate(content_, compressed_.data(), size)) {
       data = reinterpret_cast<const char*>(compressed_.data());
       length = size;
       compressed = true;

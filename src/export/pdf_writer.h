@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -23,7 +24,8 @@ using TPDFResourceSets = std::vector<TPDFResourceSet>;
 // run; the canvas's current page is restored when it finishes.
 class TPDFWriter {
  public:
-  explicit TPDFWriter(TQuarrionCanvas& canvas) : canvas_(canvas) {}
+  explicit TPDFWriter(TQuarrionCanvas& canvas);
+  ~TPDFWriter();
 
   // Replaces `output` with the file.
   void GeneratePDF(std::string& output);
@@ -72,4 +74,8 @@ class TPDFWriter {
   TPDFResources resources_;
   std::string content_;
   std::vector<unsigned char> compressed_;
+  // One zlib stream for every slide: setting up a level 9 stream costs more than a
+  // small slide's compression.
+  class TDeflater;
+  std::unique_ptr<TDeflater> deflater_;
 };
