@@ -2,8 +2,6 @@
 // string.
 #include "text/text.h"
 
-#include <algorithm>
-
 #include "export/number_format.h"
 #include "model/clock.h"
 #include "model/environment_info.h"
@@ -124,7 +122,8 @@ std::string TPDFText::ProcessMarkup(std::string_view s, bool expand, const TQuar
       i = close + 1;
     } else {
       // Plain characters go over as one run.
-      const std::size_t end = std::min(s.find_first_of("\"'<", i), s.size());
+      std::size_t end = i + 1;
+      while (end < s.size() && s[end] != '"' && s[end] != '\'' && s[end] != '<') ++end;
       r.append(s.substr(i, end - i));
       last = static_cast<unsigned char>(s[end - 1]);
       i = end;
