@@ -142,4 +142,43 @@ TEST(TextLayout, BulletOffsetsAndAlignment) {
   EXPECT_NEAR(t.Layout(&canvas).Lines[0].X0, (100 - 85.356) / 2, 1e-9);
 }
 
+void ExpectSameLayout(const TPDFText::TLayout& kept, const TPDFText::TLayout& fresh, const char* what) {
+  EXPECT_EQ(kept.Display, fresh.Display) << what;
+  EXPECT_EQ(kept.BulletX, fresh.BulletX) << what;
+  ASSERT_EQ(kept.Lines.size(), fresh.Lines.size()) << what;
+  for (std::size_t i = 0; i < kept.Lines.size(); ++i) {
+    EXPECT_EQ(kept.Lines[i].Start, fresh.Lines[i].Start) << what;
+    EXPECT_EQ(kept.Lines[i].End, fresh.Lines[i].End) << what;
+    EXPECT_EQ(kept.Lines[i].Width, fresh.Lines[i].Width) << what;
+    EXPECT_EQ(kept.Lines[i].X0, fresh.Lines[i].X0) << what;
+  }
+}
+
+// The kept layout must never outlive a change that moves a line break or a width.
+TEST(TextLayout, KeptLayoutFollowsEveryChange) {
+  TQuarrionCanvas canvas;
+  TPDFText t(TTextFont{}, "Some <b>words</b><tab>that wrap in a narrow box", 100, 50, 200, 100);
+  struct Change {
+    const char* what;
+    void (*apply)(TPDFText&);
+  } changes[] = {
+      {"text", [](TPDFText& x) { x.SetText("Other <i>words</i>, a few more of them"); }},
+      {"size", [](TPDFText& x) { x.FontSize = 9000; }},
+      {"width", [](TPDFText& x) { x.Right = 160; }},
+      {"left edge", [](TPDFText& x) { x.Left = 120; }},
+      {"face", [](TPDFText& x) { x.FontFace = 2; }},
+      {"wrap", [](TPDFText& x) { x.Wrap = false; }},
+      {"bullet", [](TPDFText& x) { x.Bulleted = true; }},
+      {"alignment", [](TPDFText& x) { x.Alignment = TextAlign::Centre; }},
+      {"tab stops", [](TPDFText& x) { x.TabStops = {0, 50, 100}; }},
+      {"font style", [](TPDFText& x) { x.FontStyle = TextStyle::Bold; }},
+  };
+  for (const auto& c : changes) {
+    t.CachedLayout(&canvas);
+    c.apply(t);
+    const TPDFText::TLayout fresh = t.Layout(&canvas);
+    ExpectSameLayout(t.CachedLayout(&canvas), fresh, c.what);
+  }
+}
+
 }  // namespace
