@@ -11,7 +11,7 @@
 #include "storage/storage_fixtures.h"
 
 namespace {
-const std::string kCorpus = std::string(QUARRION_TEST_DATA) + "/../../fuzz/corpus/document_loader";
+const std::string kCorpus = std::string(QUARRION_SOURCE_DIR) + "/fuzz/corpus/document_loader";
 
 std::string AsFile(std::string image) {
   ScrambleBytes(image);
