@@ -21,22 +21,13 @@
 #include "platform/qt/qt_surface.h"
 #endif
 
+#include "bench_timing.h"
+
 namespace {
 
 constexpr int kRuns = 7;
 constexpr int kObjects = 2000;
 
-template <class F>
-double MedianSeconds(F&& f) {
-  std::vector<double> t;
-  for (int r = 0; r < kRuns; ++r) {
-    auto start = std::chrono::steady_clock::now();
-    f();
-    t.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(t.begin(), t.end());
-  return t[t.size() / 2];
-}
 
 // Counts what is drawn and nothing else.
 class CountingSurface : public Surface {
@@ -115,7 +106,7 @@ struct Result {
 Result Measure(TQuarrionCanvas& canvas, BenchHost& host, int selected) {
   Result r;
   canvas.Paint();  // builds the cached background
-  r.paint = MedianSeconds([&] { canvas.Paint(); });
+  r.paint = MedianSeconds(kRuns, [&] { canvas.Paint(); });
   canvas.ClearSelectionQuietly();
   for (int i = 0; i < selected; ++i) canvas.AddToSelection(i * (kObjects / selected));
   const TPDFObject& first = *canvas.CurrentPage().Objects[std::size_t(canvas.Selection()[0])];
@@ -124,7 +115,7 @@ Result Measure(TQuarrionCanvas& canvas, BenchHost& host, int selected) {
   const int before = host.Repaints;
   int step = 0;
   const int kSteps = 100;
-  r.dragStep = MedianSeconds([&] {
+  r.dragStep = MedianSeconds(kRuns, [&] {
                  for (int s = 0; s < kSteps; ++s, ++step)
                    canvas.MouseMove({}, down.X + 1 + step % 40, down.Y + 1 + step % 30);
                }) /

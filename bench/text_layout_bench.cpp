@@ -9,21 +9,12 @@
 #include "model/quarrion_canvas.h"
 #include "text/text.h"
 
+#include "bench_timing.h"
+
 namespace {
 
 constexpr int kRuns = 5;
 
-template <class F>
-double MedianSeconds(F&& f) {
-  std::vector<double> t;
-  for (int r = 0; r < kRuns; ++r) {
-    auto start = std::chrono::steady_clock::now();
-    f();
-    t.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(t.begin(), t.end());
-  return t[t.size() / 2];
-}
 
 std::string Paragraph(std::size_t length) {
   static const char* const kWords[] = {"slide", "<b>bold</b>", "show", "quarterly", "<i>figures</i>",
@@ -81,7 +72,7 @@ void RunTextLayoutBench() {
     blocks.back()->SetText(Paragraph(200 + std::size_t(i % 400)));
   }
   std::size_t bytes = 0;
-  const double pdf = MedianSeconds([&] {
+  const double pdf = MedianSeconds(kRuns, [&] {
     bytes = 0;
     for (auto& b : blocks) {
       canvas.PDFState().Clear();
@@ -91,7 +82,7 @@ void RunTextLayoutBench() {
       bytes += out.size();
     }
   });
-  const double links = MedianSeconds([&] {
+  const double links = MedianSeconds(kRuns, [&] {
     for (auto& b : blocks) b->RebuildLinks(canvas);
   });
   std::printf("text layout: %d blocks of 200-600 bytes, PDF code %.1f us per block (%zu bytes), "
@@ -101,17 +92,17 @@ void RunTextLayoutBench() {
   TPDFText narrow(0, 0, 60, 100);
   const std::string big = narrow.ProcessMarkup(Paragraph(60000), true);
   std::size_t lines = 0;
-  const double wrapBig = MedianSeconds([&] {
+  const double wrapBig = MedianSeconds(kRuns, [&] {
     narrow.StyleState = 0;
     const std::string w = narrow.WrapText(big);
     lines = std::size_t(std::count(w.begin(), w.end(), '\n'));
   });
   const std::string piece = big.substr(0, 8000);
-  const double wrapPiece = MedianSeconds([&] {
+  const double wrapPiece = MedianSeconds(kRuns, [&] {
     narrow.StyleState = 0;
     narrow.WrapText(piece);
   });
-  const double literalPiece = MedianSeconds([&] {
+  const double literalPiece = MedianSeconds(kRuns, [&] {
     narrow.StyleState = 0;
     LiteralWrap(narrow, piece);
   });
