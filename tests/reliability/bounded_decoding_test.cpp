@@ -30,7 +30,7 @@ namespace {
 constexpr long kBudget = 64L << 20;
 constexpr unsigned kHangGuardSeconds = 30;
 
-long AddressSpaceNow() {
+[[maybe_unused]] long AddressSpaceNow() {
   long pages = 0;
   std::ifstream("/proc/self/statm") >> pages;
   return pages * ::sysconf(_SC_PAGESIZE);
