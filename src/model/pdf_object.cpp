@@ -223,7 +223,8 @@ void TPDFObject::PagesShifted(int delta, int fromPage) {
   int a = owner_ ? owner_->GetAbsolutePage(fromPage) - 1 : fromPage - 1;
   for (std::size_t i = 0; i < annots_.size();) {
     TPDFAnnot& link = *annots_[i];
-    if (link.LinkKind == 0 && link.Destination.Page >= a) {
+    // -1 means "the last slide": it names no page that could be removed.
+    if (link.LinkKind == 0 && link.Destination.Page != -1 && link.Destination.Page >= a) {
       if (delta < 0 && link.Destination.Page + delta < a) {
         annots_.erase(annots_.begin() + std::ptrdiff_t(i));
         continue;

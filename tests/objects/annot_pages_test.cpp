@@ -69,3 +69,14 @@ TEST(AnnotPages, ReorderFollowsTheFirstMatchingSwap) {
   EXPECT_EQ(toOne->Destination.Page, 1);
   EXPECT_EQ(Deck::Targets(*carrier), std::vector<int>{0});
 }
+
+// An attached "last slide" link used to be dropped as if its slide had been deleted when
+// the page before the first slide was removed.
+TEST(AnnotPages, AttachedLastSlideLinksSurviveEveryDeletion) {
+  Deck d(1);
+  auto* carrier = d.Carrier({-1, 0});
+  d.canvas.Pages()[0].IsMaster = true;  // the first page is now a master: A becomes -1
+  d.canvas.BroadcastPagesShifted(-1, 0);
+  d.canvas.RemovePage(0);
+  EXPECT_EQ(Deck::Targets(*carrier), (std::vector<int>{-1, 0}));
+}
