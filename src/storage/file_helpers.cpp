@@ -7,6 +7,7 @@
 #include <fstream>
 #include <limits>
 
+#include <sys/stat.h>
 #include <zlib.h>
 
 #include "model/format_error.h"
@@ -18,6 +19,13 @@ bool WriteFileString(const std::string& path, std::string_view bytes) {
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::string* error) {
   bytes.clear();
+  // Names come from documents too: a folder, a device or a pipe would report a nonsense
+  // size or never end, so only regular files are read.
+  struct stat info {};
+  if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    if (error) *error = "cannot read " + path + ": not a regular file";
+    return false;
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     if (error) *error = "cannot open " + path + ": " + std::strerror(errno);

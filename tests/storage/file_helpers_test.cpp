@@ -76,6 +76,11 @@ TEST(FileString, WritesReadsAndReportsFailure) {
   std::string got, error;
   EXPECT_FALSE(ReadFileBytes(dir.File("missing.bin"), got, &error));
   EXPECT_NE(error.find("missing.bin"), std::string::npos);
+  // A picture named "." in a document once made the reader reserve exabytes.
+  for (const char* special : {".", "/dev/null", "/dev/zero"}) {
+    EXPECT_FALSE(ReadFileBytes(special, got, &error)) << special;
+    EXPECT_NE(error.find("not a regular file"), std::string::npos) << special;
+  }
 
   EXPECT_TRUE(WriteScrambledFile(path, "AMz"));
   EXPECT_EQ(ReadRaw(path), std::string("\x01\xDF\x34", 3));
