@@ -7,6 +7,7 @@
 #include "model/byte_writer.h"
 #include "model/quarrion_canvas.h"
 #include "model/surface.h"
+#include "objects/gradient.h"
 #include "objects/line.h"
 
 TPDFGuide::TPDFGuide(int left, int top, int right, int bottom)
@@ -94,6 +95,9 @@ void TPDFGuide::LoadFromString(ByteReader& in) {
   // An unknown orientation keeps the current one, but Bottom must still follow it, or a
   // second save and load would give a different guide.
   SetOrientation(orientation <= 1 ? orientation : orientation_);
+  // The base part placed any gradient against the stored Bottom; place it against the
+  // one the orientation gives, as every later save will.
+  if (TPDFGradient* g = Gradient()) g->PlaceGradient(*this);
   // Only colour and orientation are required; a short reserved tail still loads.
   in.Skip(std::min<std::size_t>(16, in.Remaining()), "guide reserved bytes");
 }

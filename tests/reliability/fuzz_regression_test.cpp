@@ -5,6 +5,7 @@
 
 #include "objects/gradient.h"
 #include "storage/core_picture_decoder.h"
+#include "objects/guide.h"
 #include "objects/rectangle.h"
 #include "storage/storage_fixtures.h"
 
@@ -45,4 +46,24 @@ TEST(FuzzRegression, PngWithAnEmptyFirstDataChunkIsRefusedCleanly) {
   TDecodedPicture picture;
   EXPECT_FALSE(decoder.Decode(png, picture));
   EXPECT_TRUE(picture.Bitmap.Empty());
+}
+
+// fuzz/corpus/object/regression-guide-with-gradient: a guide's gradient was placed against
+// the Bottom stored in the file, not the one its orientation gives after loading, so the
+// first and the second save of a loaded guide differed.
+TEST(FuzzRegression, GuideGradientIsPlacedForTheLoadedGuide) {
+  TPDFGuide guide(0, 40, 0, 0);  // horizontal: Bottom follows the orientation
+  auto gradient = std::make_unique<TPDFGradient>(0, 0, 0, 0);
+  gradient->End.Y = 1;
+  guide.SetGradient(std::move(gradient));
+  std::string stored = BuiltinRegistry().WriteObject(guide).Data;
+  // A file may hold any Bottom for a horizontal guide: here 100 (bytes 5 and 6).
+  stored[5] = char(100);
+  stored[6] = char((100 + 512) / 256);
+  auto first = BuiltinRegistry().CreateObject(ClassId::Guide, stored);
+  ASSERT_NE(first, nullptr);
+  const std::string once = BuiltinRegistry().WriteObject(*first).Data;
+  auto second = BuiltinRegistry().CreateObject(ClassId::Guide, once);
+  EXPECT_EQ(BuiltinRegistry().WriteObject(*second).Data, once);
+  EXPECT_EQ(first->Gradient()->Bottom, second->Gradient()->Bottom);
 }
