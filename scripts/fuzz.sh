@@ -8,6 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${1:-60}"
+# FUZZ_RUNS=N runs exactly N inputs per target from a fixed seed instead of fuzzing for a
+# time: the same inputs on every machine, so a gate that passed once passes again.
+runs="${FUZZ_RUNS:-}"
 build=build-fuzz
 
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ >/dev/null
@@ -27,6 +30,12 @@ for source in fuzz/*_fuzz.cpp; do
   echo "== $target: replaying $corpus"
   "$build/$target" "${options[@]}" -runs=0 "$corpus"
 
-  echo "== $target: fuzzing for ${seconds}s"
-  "$build/$target" "${options[@]}" -max_total_time="$seconds" -print_final_stats=1 "$scratch" "$corpus"
+  if [ -n "$runs" ]; then
+    echo "== $target: fuzzing $runs inputs from seed 1"
+    rm -rf "$scratch" && mkdir -p "$scratch"
+    "$build/$target" "${options[@]}" -seed=1 -runs="$runs" -print_final_stats=1 "$scratch" "$corpus"
+  else
+    echo "== $target: fuzzing for ${seconds}s"
+    "$build/$target" "${options[@]}" -max_total_time="$seconds" -print_final_stats=1 "$scratch" "$corpus"
+  fi
 done
