@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "model/geometry.h"
+#include "base/geometry.h"
 
 class TQuarrionCanvas;
 

@@ -18,7 +18,7 @@
 #ifdef QUARRION_BENCH_QT
 #include <QGuiApplication>
 
-#include "platform/qt/qt_surface.h"
+#include "platform/qt/gui/qt_surface.h"
 #endif
 
 #include "bench_timing.h"

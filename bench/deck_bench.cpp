@@ -15,7 +15,7 @@
 #include "cairo_peer.h"
 #include "model/quarrion_canvas.h"
 #include "storage/document_file.h"
-#include "storage/file_helpers.h"
+#include "base/file_helpers.h"
 #include "storage/lookup_table_manager.h"
 #include "text/text.h"
 

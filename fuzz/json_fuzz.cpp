@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "cli/document_json.h"
-#include "model/format_error.h"
+#include "base/format_error.h"
 #include "model/quarrion_canvas.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

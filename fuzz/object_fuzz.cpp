@@ -6,7 +6,7 @@
 #include <memory>
 #include <string_view>
 
-#include "model/format_error.h"
+#include "base/format_error.h"
 #include "storage/lookup_table_manager.h"
 
 namespace {

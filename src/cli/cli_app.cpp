@@ -11,8 +11,8 @@
 #include "cli/slide_images.h"
 #include "export/svg_export.h"
 #include "model/quarrion_canvas.h"
-#include "storage/atomic_file_writer.h"
-#include "storage/file_helpers.h"
+#include "base/atomic_file_writer.h"
+#include "base/file_helpers.h"
 
 const char* CliUsageText() {
   return "usage: quarrion-cli COMMAND ...\n"

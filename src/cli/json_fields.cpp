@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "export/number_format.h"
-#include "export/pdf_syntax.h"
+#include "base/number_format.h"
+#include "base/pdf_syntax.h"
 #include "model/windows1252.h"
 
 JsonFields::JsonFields(const Json& object, std::string path)

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "model/geometry.h"
+#include "base/geometry.h"
 
 using Json = nlohmann::ordered_json;
 

@@ -15,7 +15,7 @@
 #include "objects/rectangle.h"
 #include "text/text.h"
 #include "cli/sample_picture.h"
-#include "storage/atomic_file_writer.h"
+#include "base/atomic_file_writer.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <memory>
 
 #include "model/quarrion_canvas.h"
-#include "platform/qt/slide_renderer.h"
-#include "storage/atomic_file_writer.h"
+#include "platform/qt/gui/slide_renderer.h"
+#include "base/atomic_file_writer.h"
 
 namespace {
 // The tool reports its own errors in one line; Qt's notes about the environment (such as

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "export/number_format.h"
-#include "export/pdf_syntax.h"
+#include "base/number_format.h"
+#include "base/pdf_syntax.h"
 
 // Tree links of one entry, as indexes into the list (-1 for none). `End` is the index of
 // the first later entry that is not a descendant.

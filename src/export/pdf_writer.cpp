@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "export/number_format.h"
-#include "export/pdf_syntax.h"
+#include "base/number_format.h"
+#include "base/pdf_syntax.h"
 #include "model/canvas_host.h"
 #include "model/clock.h"
 #include "objects/gradient.h"

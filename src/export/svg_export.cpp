@@ -8,7 +8,7 @@
 #include "export/svg_side_files.h"
 #include "export/svg_writer.h"
 #include "model/quarrion_canvas.h"
-#include "storage/atomic_file_writer.h"
+#include "base/atomic_file_writer.h"
 
 namespace {
 // The atomic writer follows a symbolic link to replace the file it names; a picture's

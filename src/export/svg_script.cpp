@@ -1,6 +1,6 @@
 #include "export/svg_script.h"
 
-#include "export/number_format.h"
+#include "base/number_format.h"
 
 namespace {
 // Standard DOM only (ownerDocument, firstChild, nodeValue): the old plug-in methods

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "export/number_format.h"
+#include "base/number_format.h"
 
 namespace {
 // Room for the "-NNN" of a renamed copy within the 255 bytes most file systems allow.

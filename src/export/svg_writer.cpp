@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "export/number_format.h"
-#include "export/pdf_syntax.h"
+#include "base/number_format.h"
+#include "base/pdf_syntax.h"
 #include "export/svg_script.h"
 #include "export/svg_side_files.h"
 #include "model/canvas_host.h"

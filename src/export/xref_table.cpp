@@ -1,6 +1,6 @@
 #include "export/xref_table.h"
 
-#include "export/number_format.h"
+#include "base/number_format.h"
 
 void TXrefTable::RecordOffset(int number, std::size_t offset) {
   if (number < 1) return;  // object 0 is always the head of the free list

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/geometry.h"
+#include "base/geometry.h"
 
 // A picture in memory, one TColor per pixel, rows top to bottom. Used for rendered
 // gradients, decoded pictures and the cached page background; the platform surface

@@ -1,6 +1,6 @@
 #include "model/byte_reader.h"
 
-#include "model/format_error.h"
+#include "base/format_error.h"
 
 void ByteReader::Fail(const std::string& what) const { throw FormatError(what, base_ + pos_); }
 

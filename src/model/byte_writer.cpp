@@ -1,6 +1,6 @@
 #include "model/byte_writer.h"
 
-#include "model/format_error.h"
+#include "base/format_error.h"
 
 namespace {
 [[noreturn]] void OutOfRange(const char* field, long long v, long long lo, long long hi) {

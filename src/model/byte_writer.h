@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/geometry.h"
+#include "base/geometry.h"
 
 // Appends the stored forms to a caller's buffer. A value that the form cannot hold
 // throws SaveRangeError naming the field, so nothing is ever written wrapped.

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "model/geometry.h"
+#include "base/geometry.h"
 #include "objects/gradient.h"
 
 // Document-wide texts and the page background.

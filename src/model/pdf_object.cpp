@@ -4,10 +4,10 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "export/number_format.h"
+#include "base/number_format.h"
 #include "model/byte_reader.h"
 #include "model/byte_writer.h"
-#include "model/format_error.h"
+#include "base/format_error.h"
 #include "model/quarrion_canvas.h"
 #include "model/surface.h"
 #include "objects/annot.h"

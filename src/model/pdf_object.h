@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/geometry.h"
+#include "base/geometry.h"
 #include "model/pdf_types.h"
 
 class TQuarrionCanvas;

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "model/bitmap.h"
-#include "model/geometry.h"
+#include "base/geometry.h"
 
 enum class TPictureFormat { Unknown, Bitmap, PNG, GIF, JPEG };
 

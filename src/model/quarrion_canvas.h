@@ -6,14 +6,14 @@
 #include <string_view>
 #include <vector>
 
-#include "export/pdf_state_cache.h"
+#include "base/pdf_state_cache.h"
 #include "model/bitmap.h"
 #include "model/document_info.h"
-#include "model/geometry.h"
+#include "base/geometry.h"
 #include "model/page.h"
 #include "model/pdf_object.h"
 #include "model/undo_stack.h"
-#include "storage/resource_manager.h"
+#include "model/resource_manager.h"
 
 class CanvasHost;
 class Surface;

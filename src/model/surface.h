@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/bitmap.h"
-#include "model/geometry.h"
+#include "base/geometry.h"
 
 enum class TPenStyle { Solid, Dotted };
 enum class TPenMode { Copy, Not };  // Not inverts what is below: drawing twice restores it

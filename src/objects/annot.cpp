@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "export/number_format.h"
-#include "export/pdf_syntax.h"
+#include "base/number_format.h"
+#include "base/pdf_syntax.h"
 #include "model/byte_reader.h"
 #include "model/byte_writer.h"
-#include "model/format_error.h"
+#include "base/format_error.h"
 #include "model/quarrion_canvas.h"
 #include "model/surface.h"
 

@@ -1,6 +1,6 @@
 #include "objects/bezier.h"
 
-#include "export/number_format.h"
+#include "base/number_format.h"
 #include "model/byte_reader.h"
 #include "model/byte_writer.h"
 #include "model/quarrion_canvas.h"

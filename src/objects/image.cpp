@@ -11,8 +11,8 @@
 #include "model/quarrion_canvas.h"
 #include "model/surface.h"
 #include "objects/gradient.h"
-#include "storage/file_helpers.h"
-#include "storage/resource_manager.h"
+#include "base/file_helpers.h"
+#include "model/resource_manager.h"
 
 namespace {
 constexpr int kPlaceholderSize = 32;

@@ -1,11 +1,11 @@
 // The image's PDF and SVG output.
 #include <algorithm>
 
-#include "export/number_format.h"
-#include "export/pdf_syntax.h"
+#include "base/number_format.h"
+#include "base/pdf_syntax.h"
 #include "model/quarrion_canvas.h"
 #include "objects/image.h"
-#include "storage/file_helpers.h"
+#include "base/file_helpers.h"
 
 namespace {
 // The length of "/Filter /FlateDecode ", which compressed data has to pay for.

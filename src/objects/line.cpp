@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "export/number_format.h"
-#include "export/pdf_syntax.h"
+#include "base/number_format.h"
+#include "base/pdf_syntax.h"
 #include "model/byte_reader.h"
 #include "model/byte_writer.h"
 #include "model/quarrion_canvas.h"

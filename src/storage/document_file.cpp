@@ -9,8 +9,8 @@
 
 #include "model/canvas_host.h"
 #include "model/quarrion_canvas.h"
-#include "storage/atomic_file_writer.h"
-#include "storage/file_helpers.h"
+#include "base/atomic_file_writer.h"
+#include "base/file_helpers.h"
 
 namespace {
 constexpr std::string_view kEnvelope = "GZIP";

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "model/byte_reader.h"
-#include "model/format_error.h"
+#include "base/format_error.h"
 #include "model/quarrion_canvas.h"
 #include "objects/gradient.h"
 #include "storage/document_image.h"

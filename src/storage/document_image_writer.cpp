@@ -3,7 +3,7 @@
 #include <typeindex>
 
 #include "model/byte_writer.h"
-#include "model/format_error.h"
+#include "base/format_error.h"
 #include "model/quarrion_canvas.h"
 #include "storage/document_image.h"
 #include "storage/lookup_table_manager.h"

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "export/number_format.h"
+#include "base/number_format.h"
 #include "model/quarrion_canvas.h"
 #include "text/markup_values.h"
 

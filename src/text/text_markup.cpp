@@ -2,7 +2,7 @@
 // string.
 #include "text/text.h"
 
-#include "export/number_format.h"
+#include "base/number_format.h"
 #include "model/clock.h"
 #include "model/environment_info.h"
 #include "model/quarrion_canvas.h"

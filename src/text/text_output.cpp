@@ -1,8 +1,8 @@
 // PDF and SVG output of a text object.
 #include <cmath>
 
-#include "export/number_format.h"
-#include "export/pdf_syntax.h"
+#include "base/number_format.h"
+#include "base/pdf_syntax.h"
 #include "model/quarrion_canvas.h"
 #include "text/text_walk.h"
 

@@ -1,7 +1,7 @@
 // The saved form of a text object.
 #include "model/byte_reader.h"
 #include "model/byte_writer.h"
-#include "model/format_error.h"
+#include "base/format_error.h"
 #include "text/text.h"
 
 // After the base object: flags, text colour, face, the low 16 bits of the size and the

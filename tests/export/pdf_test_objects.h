@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "export/number_format.h"
+#include "base/number_format.h"
 #include "model/clock.h"
 #include "model/quarrion_canvas.h"
 #include "objects/rectangle.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "export/number_format.h"
-#include "export/pdf_syntax.h"
+#include "base/number_format.h"
+#include "base/pdf_syntax.h"
 #include "model/clock.h"
 #include "model/quarrion_canvas.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/format_error.h"
+#include "base/format_error.h"
 #include "objects/annot.h"
 #include "objects/object_fixture.h"
 

@@ -1,7 +1,7 @@
 // The drawing-object base as every kind sees it: stored forms, colours, dashes, hits.
 #include <gtest/gtest.h>
 
-#include "export/pdf_syntax.h"
+#include "base/pdf_syntax.h"
 #include "model/byte_reader.h"
 #include "objects/bezier.h"
 #include "objects/gradient.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/format_error.h"
+#include "base/format_error.h"
 #include "objects/guide.h"
 #include "objects/object_fixture.h"
 

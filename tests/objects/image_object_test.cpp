@@ -5,12 +5,12 @@
 #include <filesystem>
 
 #include "model/byte_reader.h"
-#include "model/format_error.h"
+#include "base/format_error.h"
 #include "model/picture_decoder.h"
 #include "objects/image.h"
 #include "objects/image_test_pictures.h"
 #include "objects/object_fixture.h"
-#include "storage/file_helpers.h"
+#include "base/file_helpers.h"
 #include "storage/storage_fixtures.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "objects/image_test_pictures.h"
 #include "objects/object_fixture.h"
 #include "storage/document_file.h"
-#include "storage/file_helpers.h"
+#include "base/file_helpers.h"
 #include "storage/storage_fixtures.h"
 #include "support/pdf_tools.h"
 

@@ -8,7 +8,7 @@
 
 #include "model/quarrion_canvas.h"
 #include "objects/rectangle.h"
-#include "platform/qt/qt_canvas_host.h"
+#include "platform/qt/widgets/qt_canvas_host.h"
 
 namespace {
 TColor At(const QImage& image, int x, int y) {

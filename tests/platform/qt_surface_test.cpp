@@ -6,8 +6,8 @@
 #include <QFontMetricsF>
 #include <string>
 
-#include "platform/qt/qt_surface.h"
-#include "platform/qt/screen_fonts.h"
+#include "platform/qt/gui/qt_surface.h"
+#include "platform/qt/gui/screen_fonts.h"
 #include "text/font_table.h"
 
 namespace {

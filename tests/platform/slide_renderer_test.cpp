@@ -14,7 +14,7 @@
 #include "objects/guide.h"
 #include "objects/line.h"
 #include "objects/rectangle.h"
-#include "platform/qt/slide_renderer.h"
+#include "platform/qt/gui/slide_renderer.h"
 #include "text/text.h"
 
 namespace {

@@ -15,7 +15,7 @@
 
 #include "storage/core_picture_decoder.h"
 #include "storage/document_file.h"
-#include "storage/file_helpers.h"
+#include "base/file_helpers.h"
 #include "storage/storage_fixtures.h"
 
 #if defined(__SANITIZE_ADDRESS__)

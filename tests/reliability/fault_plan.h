@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "storage/atomic_file_writer.h"
+#include "base/atomic_file_writer.h"
 
 // One injected failure of the file system calls behind every file the program writes.
 struct TFault {

@@ -16,7 +16,7 @@
 #include "objects/image_test_pictures.h"
 #include "reliability/fault_plan.h"
 #include "storage/document_file.h"
-#include "storage/resource_manager.h"
+#include "model/resource_manager.h"
 #include "storage/storage_fixtures.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <map>
 
 #include "storage/document_file.h"
-#include "storage/file_helpers.h"
+#include "base/file_helpers.h"
 #include "storage/storage_fixtures.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <cerrno>
 
 #include "objects/rectangle.h"
-#include "storage/atomic_file_writer.h"
+#include "base/atomic_file_writer.h"
 #include "storage/document_file.h"
-#include "storage/file_helpers.h"
+#include "base/file_helpers.h"
 #include "storage/storage_fixtures.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "objects/annot.h"
 #include "objects/gradient.h"
 #include "objects/rectangle.h"
-#include "storage/file_helpers.h"
+#include "base/file_helpers.h"
 #include "storage/storage_fixtures.h"
 #include "support/recording_host.h"
 

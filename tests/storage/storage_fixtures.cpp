@@ -10,7 +10,7 @@
 #include "objects/gradient.h"
 #include "objects/rectangle.h"
 #include "storage/document_file.h"
-#include "storage/file_helpers.h"
+#include "base/file_helpers.h"
 
 TempDir::TempDir() {
   std::string pattern = (std::filesystem::temp_directory_path() / "quarrion-test-XXXXXX").string();

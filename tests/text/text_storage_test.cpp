@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/byte_reader.h"
-#include "model/format_error.h"
+#include "base/format_error.h"
 #include "storage/lookup_table_manager.h"
 #include "text/text.h"
 

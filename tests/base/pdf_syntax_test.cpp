@@ -3,9 +3,9 @@
 #include <clocale>
 #include <string>
 
-#include "export/number_format.h"
-#include "export/pdf_state_cache.h"
-#include "export/pdf_syntax.h"
+#include "base/number_format.h"
+#include "base/pdf_state_cache.h"
+#include "base/pdf_syntax.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/slide_renderer.h"
+#include "platform/qt/gui/slide_renderer.h"
 
 #include <limits>
 
@@ -6,7 +6,7 @@
 #include "objects/annot.h"
 #include "objects/gradient.h"
 #include "objects/rectangle.h"
-#include "platform/qt/qt_surface.h"
+#include "platform/qt/gui/qt_surface.h"
 
 namespace {
 // Puts the canvas's display state back however the drawing ends.

@@ -1,11 +1,11 @@
-#include "storage/file_helpers.h"
+#include "base/file_helpers.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <set>
 
-#include "model/format_error.h"
+#include "base/format_error.h"
 #include "storage/storage_fixtures.h"
 
 TEST(ScrambleBytes, MapsEachRangeAndIsItsOwnInverse) {

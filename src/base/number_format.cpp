@@ -1,4 +1,4 @@
-#include "export/number_format.h"
+#include "base/number_format.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,11 +1,11 @@
-#include "platform/qt/qt_surface.h"
+#include "platform/qt/gui/qt_surface.h"
 
 #include <QFontMetricsF>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
-#include "platform/qt/screen_fonts.h"
+#include "platform/qt/gui/screen_fonts.h"
 
 QColor ToQColor(TColor c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 

@@ -1,4 +1,4 @@
-#include "storage/atomic_file_writer.h"
+#include "base/atomic_file_writer.h"
 
 #include <gtest/gtest.h>
 

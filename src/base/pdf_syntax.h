@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/geometry.h"
+#include "base/geometry.h"
 
 // Shared text forms of the writers.
 

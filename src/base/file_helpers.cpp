@@ -1,4 +1,4 @@
-#include "storage/file_helpers.h"
+#include "base/file_helpers.h"
 
 #include <algorithm>
 #include <array>
@@ -10,8 +10,8 @@
 #include <sys/stat.h>
 #include <zlib.h>
 
-#include "model/format_error.h"
-#include "storage/atomic_file_writer.h"
+#include "base/format_error.h"
+#include "base/atomic_file_writer.h"
 
 bool WriteFileString(const std::string& path, std::string_view bytes) {
   return WriteFileAtomically(path, bytes, nullptr);

@@ -1,4 +1,4 @@
-#include "platform/qt/screen_fonts.h"
+#include "platform/qt/gui/screen_fonts.h"
 
 #include <algorithm>
 #include <array>

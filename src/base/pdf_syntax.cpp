@@ -1,9 +1,9 @@
-#include "export/pdf_syntax.h"
+#include "base/pdf_syntax.h"
 
 #include <array>
 #include <cstdint>
 
-#include "export/number_format.h"
+#include "base/number_format.h"
 
 namespace {
 // Character references for the bytes 0x80..0x9F of Windows-1252. The table is the one the

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_canvas_host.h"
+#include "platform/qt/widgets/qt_canvas_host.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "export/pdf_state_cache.h"
+#include "base/pdf_state_cache.h"
 
 std::string TPDFStateCache::SetPDFState(std::string_view op, std::string_view value) {
   std::string s;

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "model/canvas_host.h"
-#include "platform/qt/qt_surface.h"
+#include "platform/qt/gui/qt_surface.h"
 
 class TQuarrionCanvas;
 

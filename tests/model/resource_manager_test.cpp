@@ -1,4 +1,4 @@
-#include "storage/resource_manager.h"
+#include "model/resource_manager.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 #include <sys/stat.h>
 
-#include "storage/atomic_file_writer.h"
+#include "base/atomic_file_writer.h"
 #include "storage/storage_fixtures.h"
 
 namespace {

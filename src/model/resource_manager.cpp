@@ -1,11 +1,11 @@
-#include "storage/resource_manager.h"
+#include "model/resource_manager.h"
 
 #include <cstdlib>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "storage/file_helpers.h"
+#include "base/file_helpers.h"
 
 namespace {
 // Keeps file names short enough for any file system while keeping the extension, which
