@@ -48,7 +48,7 @@ TEST(DocumentLoaderCorpus, SeedsCoverEveryKindAndEveryFileLoadsCleanly) {
         << path << " is missing: run the tests with QUARRION_UPDATE_CORPUS=1";
     TQuarrionCanvas canvas;
     auto r = LoadDocument(canvas, path, BuiltinRegistry());
-    EXPECT_TRUE(r.Ok()) << name << ": " << r.Error;
+    EXPECT_TRUE(r.Ok()) << name << ": " << r.Message;
   }
   // Every file of the corpus is a document that must load and then save and load back to
   // the same image (the fuzz target checks the same). A regression file that is meant to be
@@ -60,11 +60,11 @@ TEST(DocumentLoaderCorpus, SeedsCoverEveryKindAndEveryFileLoadsCleanly) {
     auto r = LoadDocument(canvas, file.path().string(), BuiltinRegistry());
     if (file.path().filename().string().find("-reject-") != std::string::npos) {
       EXPECT_FALSE(r.Ok()) << file.path();
-      EXPECT_FALSE(r.Error.empty()) << file.path();
+      EXPECT_FALSE(r.Message.empty()) << file.path();
       EXPECT_EQ(ImageOf(canvas), before) << file.path();
       continue;
     }
-    ASSERT_TRUE(r.Ok()) << file.path() << ": " << r.Error;
+    ASSERT_TRUE(r.Ok()) << file.path() << ": " << r.Message;
     TQuarrionCanvas again;
     EXPECT_EQ(ReloadedImage(canvas, again), ImageOf(canvas)) << file.path();
   }
