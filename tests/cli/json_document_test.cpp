@@ -87,9 +87,6 @@ TEST(CliJson, BadDocumentsNameThePlaceAndTheProblem) {
     EXPECT_NE(BuildError(bad.dump()).find(k.expected), std::string::npos)
         << k.pointer << " gave " << BuildError(bad.dump());
   }
-  Json missing = good;
-  missing["pages"][1].erase("useMaster");
-  EXPECT_EQ(BuildError(missing.dump()), "/pages/1/useMaster: missing");
 }
 
 TEST(CliJson, Base64RoundTripsAndRejectsJunk) {
