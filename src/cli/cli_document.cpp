@@ -27,17 +27,18 @@ bool CliDocument::ReadInput(const std::string& path, std::istream* stdIn, std::s
 }
 
 bool CliDocument::FromJsonBytes(const std::string& path, const std::string& bytes) {
+  const std::string name = path == "-" ? "standard input" : path;
   Json json;
   try {
     json = Json::parse(bytes);
   } catch (const Json::parse_error& e) {
-    error_ = path + ": not valid JSON at byte " + std::to_string(e.byte) + ": " + e.what();
+    error_ = name + ": not valid JSON at byte " + std::to_string(e.byte) + ": " + e.what();
     return false;
   }
   try {
     DocumentFromJson(json, canvas_);
   } catch (const JsonInputError& e) {
-    error_ = path + ": " + e.what();
+    error_ = name + ": " + e.what();
     return false;
   }
   return true;

@@ -236,7 +236,8 @@ void ReadGuide(TPDFObject& o, const JsonFields& f, TQuarrionCanvas*) {
   auto& g = static_cast<TPDFGuide&>(o);
   g.Colour = f.Colour("colour", g.Colour);
   int bottom = g.Bottom;
-  g.SetOrientation(std::uint8_t(f.Int("orientation", 0, 255, g.Orientation())));
+  // Other values are stored but read back as horizontal.
+  g.SetOrientation(std::uint8_t(f.Int("orientation", 0, 1, g.Orientation())));
   if (f.Has("bottom")) g.Bottom = bottom;
 }
 
