@@ -324,8 +324,9 @@ void ReadImage(TPDFObject& o, const JsonFields& f, TQuarrionCanvas* canvas) {
   i.Transparent = f.Bool("transparent", i.Transparent);
   i.SetTransparentColour(f.Colour("transparentColour", i.TransparentColour()));
   i.SetTolerance(int(f.Int("tolerance", 0, 255, i.Tolerance())));
-  const int width = i.Loaded() ? i.Bitmap().Width() : bounds.Right - bounds.Left;
-  const int height = i.Loaded() ? i.Bitmap().Height() : bounds.Bottom - bounds.Top;
+  const TPDFImage placeholder(0, 0, 0, 0);
+  const int width = i.Loaded() ? i.Bitmap().Width() : placeholder.Right;
+  const int height = i.Loaded() ? i.Bitmap().Height() : placeholder.Bottom;
   if (!f.Has("right")) bounds.Right = ClampCoord(static_cast<long long>(bounds.Left) + width);
   if (!f.Has("bottom")) bounds.Bottom = ClampCoord(static_cast<long long>(bounds.Top) + height);
   i.SetBounds(bounds);

@@ -154,6 +154,7 @@ TEST(CliJson, AnImageWithoutASizeTakesItsPicturesSize) {
                     {{"class", "image"}, {"file", "sky.bmp"}, {"left", 10}, {"top", 20}},
                     {{"class", "image"}, {"file", "sky.bmp"}, {"left", 10}, {"top", 20}, {"right", 10 + 2 * 120}},
                     {{"class", "image"}, {"file", "sky.bmp"}, {"right", 50}, {"preserveAspect", false}},
+                    {{"class", "image"}, {"file", "absent.png"}, {"left", 100}, {"top", 10}},
                 })}}})}};
   Json j = BuiltAndDumped(deck.dump());
   const Json& images = j["pages"][0]["objects"];
@@ -164,6 +165,9 @@ TEST(CliJson, AnImageWithoutASizeTakesItsPicturesSize) {
   EXPECT_EQ(images[1]["bottom"], 20 + 2 * 80);
   EXPECT_EQ(images[2]["bottom"], 80);
   EXPECT_EQ(images[0]["storeInFile"], true);
+  // A picture that is not there leaves the 32-point placeholder.
+  EXPECT_EQ(images[3]["right"], 132);
+  EXPECT_EQ(images[3]["bottom"], 42);
 }
 
 TEST(CliJson, UnknownMembersAreRefusedWithTheClosestKnownName) {

@@ -108,6 +108,13 @@ def main():
         limits = pathlib.Path(__file__).resolve().parents[2] / "fuzz/corpus/json/seed-format-limits.json"
         valid += [(p.name, json.loads(p.read_text(encoding="utf-8")))
                   for p in sorted(EXAMPLES.glob("*.json")) + [limits]]
+        # The decks shown in the format's documentation, which must be the examples.
+        manual = (pathlib.Path(__file__).resolve().parents[2] / "docs/JSON.md").read_text(encoding="utf-8")
+        shown = re.findall(r"```json\n(.*?)```", manual, re.S)
+        valid += [(f"docs/JSON.md deck {i + 1}", json.loads(text)) for i, text in enumerate(shown)]
+        for p in EXAMPLES.glob("*.json"):
+            if p.read_text(encoding="utf-8") not in shown:
+                failures.append(f"{p.name} is not shown as it is in docs/JSON.md")
         for name, deck in valid:
             errors = schema_pointers(validator, deck)
             status, place, _, message = build(deck, workdir)
