@@ -32,13 +32,6 @@ Json SampleJson() {
   return DocumentToJson(doc.Canvas());
 }
 
-TEST(CliJson, SampleDeckSurvivesDumpAndBuild) {
-  Json first = SampleJson();
-  CliDocument rebuilt;
-  DocumentFromJson(first, rebuilt.Canvas());
-  EXPECT_EQ(DocumentToJson(rebuilt.Canvas()).dump(1), first.dump(1));
-}
-
 TEST(CliJson, RectangleWithLinkAndGradientKeepsEveryField) {
   TPDFRectangle box(-3, 7, 300, 65000);
   box.Outline = false;
