@@ -24,6 +24,9 @@ const char* CliUsageText() {
          "  build IN.json OUT.qsl          the inverse of dump\n"
          "  demo OUTDIR                    write the built-in sample deck as .qsl, .pdf, .svg and PNGs\n"
          "\n"
+         "IN may be a .qsl document or a JSON deck. In dump and build, - stands for standard input\n"
+         "or output.\n"
+         "\n"
          "Exit status: 0 success, 1 a file could not be read, loaded or written, 2 usage error.\n"
          "SOURCE_DATE_EPOCH, when set, fixes the dates written into PDF and SVG output.\n";
 }
@@ -70,7 +73,7 @@ int CliApp::Run(const std::vector<std::string>& args) {
 
 int CliApp::Pdf(const std::string& in, const std::string& out) {
   CliDocument doc;
-  if (!doc.Load(in)) return Fail(doc.Error());
+  if (!doc.Load(in, in_)) return Fail(doc.Error());
   TFileResult r = ExportPDF(doc.Canvas(), out);
   if (!r.Ok()) return Fail("Could not write " + out + ": " + r.Message);
   return 0;
@@ -78,7 +81,7 @@ int CliApp::Pdf(const std::string& in, const std::string& out) {
 
 int CliApp::Svg(const std::string& in, const std::string& out) {
   CliDocument doc;
-  if (!doc.Load(in)) return Fail(doc.Error());
+  if (!doc.Load(in, in_)) return Fail(doc.Error());
   TFileResult r = ExportSVG(doc.Canvas(), out);
   if (!r.Ok()) return Fail("Could not write " + out + ": " + r.Message);
   return 0;
@@ -86,7 +89,7 @@ int CliApp::Svg(const std::string& in, const std::string& out) {
 
 int CliApp::Png(const std::string& in, const std::string& outDir, int width) {
   CliDocument doc;
-  if (!doc.Load(in)) return Fail(doc.Error());
+  if (!doc.Load(in, in_)) return Fail(doc.Error());
   std::string error;
   if (!WriteSlideImages(doc.Canvas(), outDir, width, &error)) return Fail(error);
   return 0;
@@ -94,29 +97,16 @@ int CliApp::Png(const std::string& in, const std::string& outDir, int width) {
 
 int CliApp::Dump(const std::string& in) {
   CliDocument doc;
-  if (!doc.Load(in)) return Fail(doc.Error());
+  if (!doc.Load(in, in_)) return Fail(doc.Error());
   out_ << DocumentToJson(doc.Canvas()).dump(2) << "\n";
   out_.flush();
   return out_ ? 0 : Fail("Could not write to standard output");
 }
 
 int CliApp::Build(const std::string& in, const std::string& out) {
-  std::string text;
-  std::string readError;
-  if (!ReadFileBytes(in, text, &readError)) return Fail("Could not read " + in + ": " + readError);
-  Json json;
-  try {
-    json = Json::parse(text);
-  } catch (const Json::parse_error& e) {
-    return Fail(in + ": not valid JSON at byte " + std::to_string(e.byte) + ": " + e.what());
-  }
   CliDocument doc;
-  try {
-    DocumentFromJson(json, doc.Canvas());
-  } catch (const JsonInputError& e) {
-    return Fail(in + ": " + e.what());
-  }
-  if (!doc.Save(out)) return Fail(doc.Error());
+  if (!doc.LoadJson(in, in_)) return Fail(doc.Error());
+  if (!doc.Save(out, &out_)) return Fail(doc.Error());
   return 0;
 }
 

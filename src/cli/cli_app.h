@@ -8,7 +8,8 @@
 // written (one line on the error stream saying why), 2 a usage error.
 class CliApp {
  public:
-  CliApp(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+  // `in` serves "-" as an input path; without it "-" names a file.
+  CliApp(std::ostream& out, std::ostream& err, std::istream* in = nullptr) : out_(out), err_(err), in_(in) {}
   int Run(const std::vector<std::string>& args);
 
  private:
@@ -23,6 +24,7 @@ class CliApp {
 
   std::ostream& out_;
   std::ostream& err_;
+  std::istream* in_;
 };
 
 // The text of --help.

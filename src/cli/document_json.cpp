@@ -3,8 +3,11 @@
 #include "cli/base64.h"
 #include "cli/object_json.h"
 #include "model/quarrion_canvas.h"
+#include "objects/gradient.h"
 
 namespace {
+
+constexpr long long kMaxPageSize = 0xFFFFFF;  // 24 bits in the file
 
 Json PageToJson(const TPage& page) {
   Json j;
@@ -19,56 +22,71 @@ Json PageToJson(const TPage& page) {
   return j;
 }
 
-void ReadInfo(const JsonFields& f, TQuarrionCanvas& canvas) {
+void ReadInfo(const JsonFields& doc, TQuarrionCanvas& canvas) {
+  if (!doc.Has("info")) return;
+  JsonFields f(doc.Member("info"), doc.PathOf("info"));
   TDocumentInfo& info = canvas.DocumentInfo;
-  info.Title = f.Text("title");
-  info.Subject = f.Text("subject");
-  info.Description = f.Has("description") ? f.Text("description") : std::string();
-  info.Author = f.Text("author");
-  info.Background = f.Colour("background");
+  info.Title = f.Text("title", info.Title);
+  info.Subject = f.Text("subject", info.Subject);
+  info.Description = f.Text("description", info.Description);
+  info.Author = f.Text("author", info.Author);
+  info.Background = f.Colour("background", info.Background);
   info.BackgroundIsGradient = f.Has("backgroundGradient");
   if (info.BackgroundIsGradient) {
-    JsonFields g(f.Member("backgroundGradient"), f.PathOf("backgroundGradient"));
-    auto obj = ObjectFromJson(f.Member("backgroundGradient"), g.Path());
-    if (!obj->IsA(ClassId::Gradient)) g.Fail("class", "expected a gradient");
-    info.BackgroundGradient.reset(static_cast<TPDFGradient*>(obj.release()));
+    auto g = ObjectFromJson(f.Member("backgroundGradient"), f.PathOf("backgroundGradient"), nullptr,
+                            ObjectRole::Fill);
+    info.BackgroundGradient.reset(static_cast<TPDFGradient*>(g.release()));
+    info.BackgroundGradient->SetOwner(&canvas);
   }
+  f.RejectUnknown();
+}
+
+// A page left out of the list, or a member left out of a page, is what a new page has;
+// its outline entry follows its title, as when a title is typed for a new page.
+void ReadPage(const JsonFields& f, int index, TQuarrionCanvas& canvas) {
+  TPage& page = canvas.Pages()[std::size_t(index)];
+  page.IsMaster = f.Bool("master", page.IsMaster);
+  page.UseMaster = f.Bool("useMaster", page.UseMaster);
+  page.Title = f.Text("title", page.Title);
+  page.MajorEntry = f.Text("majorEntry", page.MajorEntry);
+  page.MinorEntry = f.Text("minorEntry", page.Title);
+  if (f.Has("objects")) {
+    const Json& objects = f.Member("objects");
+    if (!objects.is_array()) f.Fail("objects", "expected a list");
+    canvas.SetPageIndexQuietly(index);
+    for (std::size_t i = 0; i < objects.size(); ++i)
+      canvas.Add(ObjectFromJson(objects[i], f.PathOf("objects", i), &canvas));
+  }
+  f.RejectUnknown();
 }
 
 void ReadPages(const JsonFields& f, TQuarrionCanvas& canvas) {
+  if (!f.Has("pages")) return;
   const Json& pages = f.Member("pages");
   if (!pages.is_array() || pages.empty() || pages.size() > std::size_t(TQuarrionCanvas::MaxPages))
     f.Fail("pages", "expected a list of 1 to 255 pages");
   canvas.SetPageCount(int(pages.size()));
-  for (std::size_t p = 0; p < pages.size(); ++p) {
-    JsonFields pf(pages[p], f.PathOf("pages/" + std::to_string(p)));
-    TPage& page = canvas.Pages()[p];
-    page.IsMaster = pf.Bool("master");
-    page.UseMaster = pf.Bool("useMaster");
-    page.Title = pf.Text("title");
-    page.MajorEntry = pf.Text("majorEntry");
-    page.MinorEntry = pf.Text("minorEntry");
-    const Json& objects = pf.Member("objects");
-    if (!objects.is_array()) pf.Fail("objects", "expected a list");
-    canvas.SetPageIndexQuietly(int(p));
-    for (std::size_t i = 0; i < objects.size(); ++i)
-      canvas.Add(ObjectFromJson(objects[i], pf.PathOf("objects/" + std::to_string(i)), &canvas));
-  }
+  for (std::size_t p = 0; p < pages.size(); ++p)
+    ReadPage(JsonFields(pages[p], f.PathOf("pages", p)), int(p), canvas);
 }
 
 void ReadResources(const JsonFields& f, TQuarrionCanvas& canvas) {
+  if (!f.Has("resources")) return;
   const Json& list = f.Member("resources");
   if (!list.is_array()) f.Fail("resources", "expected a list");
   for (std::size_t i = 0; i < list.size(); ++i) {
-    JsonFields rf(list[i], f.PathOf("resources/" + std::to_string(i)));
-    std::string name = rf.Text("name");
-    if (name.empty() || name.size() > 255) rf.Fail("name", "expected 1 to 255 characters");
-    const Json& data = rf.Member("data");
+    JsonFields rf(list[i], f.PathOf("resources", i));
+    std::string name = rf.Text("name", "", 255);
     std::optional<std::string> bytes;
-    if (data.is_string()) bytes = Base64Decode(data.get_ref<const std::string&>());
+    if (rf.Has("data") && rf.Member("data").is_string())
+      bytes = Base64Decode(rf.Member("data").get_ref<const std::string&>());
+    else if (!rf.Has("data"))
+      bytes = std::string();
     if (!bytes) rf.Fail("data", "expected base64 text");
-    if (rf.Int("size", 0, 16777215) != static_cast<long long>(bytes->size()))
-      rf.Fail("size", "does not match the data");
+    if (bytes->size() > 0xFFFFFF) rf.Fail("data", "more than 16777215 bytes");
+    auto size = static_cast<long long>(bytes->size());
+    if (rf.Int("size", 0, 0xFFFFFF, size) != size) rf.Fail("size", "does not match the data");
+    rf.RejectUnknown();
     canvas.Resources.Add(name, *bytes);
   }
 }
@@ -108,16 +126,19 @@ Json DocumentToJson(TQuarrionCanvas& canvas) {
 
 void DocumentFromJson(const Json& json, TQuarrionCanvas& canvas) {
   JsonFields f(json, "");
-  if (f.Text("format") != "quarrion-document") f.Fail("format", "expected \"quarrion-document\"");
-  canvas.PageWidth = int(f.Int("pageWidth", 1, 16777215));
-  canvas.PageHeight = int(f.Int("pageHeight", 1, 16777215));
-  canvas.FullScreen = f.Bool("fullScreen");
-  canvas.ShowOutlines = f.Bool("showOutlines");
-  canvas.Compressed = f.Bool("compressed");
-  ReadInfo(JsonFields(f.Member("info"), f.PathOf("info")), canvas);
+  if (f.Text("format", "quarrion-document") != "quarrion-document")
+    f.Fail("format", "expected \"quarrion-document\"");
+  canvas.PageWidth = int(f.Int("pageWidth", 0, kMaxPageSize, canvas.PageWidth));
+  canvas.PageHeight = int(f.Int("pageHeight", 0, kMaxPageSize, canvas.PageHeight));
+  canvas.FullScreen = f.Bool("fullScreen", canvas.FullScreen);
+  canvas.ShowOutlines = f.Bool("showOutlines", canvas.ShowOutlines);
+  canvas.Compressed = f.Bool("compressed", canvas.Compressed);
+  ReadInfo(f, canvas);
   ReadResources(f, canvas);  // first: images find their pictures in the store
+  if (canvas.PageCount() == 0) canvas.SetPageCount(1);
   ReadPages(f, canvas);
-  int current = int(f.Int("currentPage", 0, canvas.PageCount() - 1));
+  int current = int(f.Int("currentPage", 0, canvas.PageCount() - 1, 0));
+  f.RejectUnknown();
   canvas.SetPage(current);
   canvas.ClearUndo();
 }

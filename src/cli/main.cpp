@@ -6,6 +6,6 @@
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  CliApp app(std::cout, std::cerr);
+  CliApp app(std::cout, std::cerr, &std::cin);
   return app.Run(args);
 }
