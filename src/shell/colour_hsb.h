@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "model/geometry.h"
+#include "base/geometry.h"
 
 // Hue, saturation and brightness as the colour dialog's sliders show them, each 0..255.
 // Hue runs red (0), green (85), blue (170) and back to red; brightness 0 is black, 127.5

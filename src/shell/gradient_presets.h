@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/geometry.h"
+#include "base/geometry.h"
 #include "objects/gradient.h"
 
 // One ready-made gradient of the colour dialog's list: its shape, without colours.
