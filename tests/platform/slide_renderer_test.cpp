@@ -1,8 +1,10 @@
-// A slide with every kind of object rendered through the Qt surface: chosen pixels, and
-// the whole picture against a stored reference within a small tolerance.
+// A slide with every kind of object rendered through the Qt surface: chosen pixels, and the
+// whole picture against poppler's rendering of the same slide within a small tolerance.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -89,7 +91,24 @@ class WatchingBox : public TPDFRectangle {
   int SeenPage = -1, SeenZoom = -1;
 };
 
-// Pixels whose colour differs from the reference by more than a small amount.
+// Slide `slide` (from 1) of the canvas's PDF as pdftoppm renders it at two pixels per point.
+QImage PopplerPicture(TQuarrionCanvas& canvas, int slide) {
+  QTemporaryDir dir;
+  std::string pdf;
+  canvas.GeneratePDF(pdf);
+  const QString pdfPath = dir.filePath("slide.pdf");
+  QFile file(pdfPath);
+  if (!file.open(QIODevice::WriteOnly) || file.write(pdf.data(), qint64(pdf.size())) != qint64(pdf.size()))
+    return {};
+  file.close();
+  const std::string n = std::to_string(slide);
+  const std::string command = "pdftoppm -r 144 -png -singlefile -f " + n + " -l " + n + " '" +
+                              pdfPath.toStdString() + "' '" + dir.filePath("page").toStdString() + "'";
+  if (std::system(command.c_str()) != 0) return {};
+  return QImage(dir.filePath("page.png")).convertToFormat(QImage::Format_RGB32);
+}
+
+// Pixels whose colour differs from the other picture's by more than a small amount.
 int DifferingPixels(const QImage& a, const QImage& b) {
   int n = 0;
   for (int y = 0; y < a.height(); ++y)
@@ -147,19 +166,18 @@ TEST(SlideRenderer, EveryObjectKindLandsOnItsPixels) {
   EXPECT_EQ(At(image, 2 * 220, 2 * 150), 0u);
 }
 
-TEST(SlideRenderer, MatchesTheReferencePicture) {
+TEST(SlideRenderer, ShowsWhatAPdfViewerShowsForTheSameSlide) {
+  // The audience's view of the slide against poppler's rendering of the exported PDF at the
+  // same scale: a renderer nobody here wrote. Edges differ (the screen draws without
+  // antialiasing, poppler with it) and glyphs are rasterised differently, so only a small
+  // share of pixels may differ; a wrong colour, place or missing object breaks far more.
   TQuarrionCanvas canvas;
   BuildSampleSlide(canvas);
-  QImage image = RenderSlideToImage(canvas, 1, 864, TDrawMode::WorkArea);
-  const QString reference = QStringLiteral(QUARRION_PLATFORM_DATA "/sample_slide.png");
-  if (std::getenv("QUARRION_UPDATE_REFERENCE")) {
-    ASSERT_TRUE(image.save(reference));
-  }
-  QImage expected(reference);
-  ASSERT_FALSE(expected.isNull()) << "missing " << reference.toStdString();
-  ASSERT_EQ(expected.size(), image.size());
-  // Font rasterisation may differ by a few pixels between library versions.
-  EXPECT_LT(DifferingPixels(image, expected), image.width() * image.height() / 500);
+  const QImage image = RenderSlideToImage(canvas, 1, 864, TDrawMode::Show);
+  const QImage viewer = PopplerPicture(canvas, 1);
+  ASSERT_FALSE(viewer.isNull()) << "pdftoppm is missing or failed: scripts/setup.sh installs it";
+  ASSERT_EQ(viewer.size(), image.size());
+  EXPECT_LT(DifferingPixels(image, viewer), image.width() * image.height() / 40);
 }
 
 TEST(SlideRenderer, ShowModeHasNoGuidesOrLinkFrames) {
