@@ -1,0 +1,119 @@
+#include "app/main_window.h"
+
+#include <QAccessible>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QVBoxLayout>
+
+#include "app/page_list.h"
+#include "app/page_panel.h"
+#include "app/work_area_widget.h"
+#include "model/quarrion_canvas.h"
+
+MainWindow::MainWindow(TLookupTableManager& registry, QWidget* parent)
+    : QMainWindow(parent), registry_(registry), actions_(this),
+      prompts_(std::make_unique<QtPrompts>(this)) {
+  setObjectName(QStringLiteral("MainWindow"));
+  setMinimumSize(600, 300);
+  CreateActions();
+  CreateMenus();
+  CreateToolBar();
+  CreateStatusBar();
+  CreatePanels();
+  ConnectWorkArea();
+  ConnectFileCommands();
+  UpdateCaption();
+}
+
+MainWindow::~MainWindow() = default;
+
+TQuarrionCanvas& MainWindow::WorkArea() { return workAreaWidget_->WorkArea(); }
+
+void MainWindow::SetPrompts(std::unique_ptr<Prompts> prompts) {
+  prompts_ = std::move(prompts);
+  pagePanel_->SetPrompts(prompts_.get());
+}
+
+void MainWindow::CreateStatusBar() {
+  // A label rather than the status bar's own message, so screen readers can read it.
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("StatusText"));
+  status_->setAccessibleName(tr("Status"));
+  status_->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+  statusBar()->addWidget(status_, 1);
+}
+
+// Left: the page list over the stencil place, split at a height the settings keep.
+// Right: the page panel over the work area.
+void MainWindow::CreatePanels() {
+  workAreaWidget_ = new WorkAreaWidget(this);
+  pagePanel_ = new PagePanel(WorkArea(), this);
+  pagePanel_->SetPrompts(prompts_.get());
+  pageList_ = new PageList(WorkArea(), this);
+  stencilPlace_ = new QWidget(this);
+  stencilPlace_->setObjectName(QStringLiteral("Stencils"));
+  stencilPlace_->setAccessibleName(tr("Stencils"));
+  new QVBoxLayout(stencilPlace_);
+  stencilPlace_->layout()->setContentsMargins(0, 0, 0, 0);
+  pageList_->setMinimumHeight(50);
+  stencilPlace_->setMinimumHeight(50);
+
+  leftSplitter_ = new QSplitter(Qt::Vertical, this);
+  leftSplitter_->setObjectName(QStringLiteral("PageListSplitter"));
+  leftSplitter_->setChildrenCollapsible(false);
+  leftSplitter_->addWidget(pageList_);
+  leftSplitter_->addWidget(stencilPlace_);
+  leftSplitter_->setMinimumWidth(140);
+
+  auto* right = new QWidget(this);
+  auto* rightLayout = new QVBoxLayout(right);
+  rightLayout->setContentsMargins(0, 0, 0, 0);
+  rightLayout->setSpacing(0);
+  rightLayout->addWidget(pagePanel_);
+  rightLayout->addWidget(workAreaWidget_, 1);
+
+  auto* main = new QSplitter(Qt::Horizontal, this);
+  main->addWidget(leftSplitter_);
+  main->addWidget(right);
+  main->setStretchFactor(1, 1);
+  main->setSizes({170, 600});
+  setCentralWidget(main);
+}
+
+int MainWindow::PageListHeight() const { return pageList_->height(); }
+
+void MainWindow::SetPageListHeight(int height) {
+  const int total = leftSplitter_->height() > 0 ? leftSplitter_->height() : 400;
+  leftSplitter_->setSizes({height, std::max(total - height, 50)});
+}
+
+void MainWindow::SetStatus(const QString& text) {
+  status_->setText(text);
+  QAccessibleEvent changed(status_, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&changed);
+}
+
+void MainWindow::UpdateCaption() {
+  const QString name = fileName_ == QLatin1String(Untitled) ? fileName_ : QFileInfo(fileName_).fileName();
+  setWindowTitle(QStringLiteral("Quarrion - ") + name);
+}
+
+// The hint under the mouse: its long part goes to the status text.
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::StatusTip) {
+    SetStatus(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  return QMainWindow::event(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (MayClose())
+    event->accept();
+  else
+    event->ignore();
+}
