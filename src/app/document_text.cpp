@@ -1,5 +1,7 @@
 #include "app/document_text.h"
 
+#include <QList>
+
 #include "model/windows1252.h"
 
 QString FromDocumentText(const std::string& bytes) {

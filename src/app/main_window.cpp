@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -11,6 +12,7 @@
 
 #include "app/page_list.h"
 #include "app/page_panel.h"
+#include "app/tooltip_gate.h"
 #include "app/work_area_widget.h"
 #include "model/quarrion_canvas.h"
 
@@ -24,6 +26,7 @@ MainWindow::MainWindow(TLookupTableManager& registry, QWidget* parent)
   CreateToolBar();
   CreateStatusBar();
   CreatePanels();
+  RouteHints();
   ConnectWorkArea();
   ConnectFileCommands();
   UpdateCaption();
@@ -89,6 +92,12 @@ int MainWindow::PageListHeight() const { return pageList_->height(); }
 void MainWindow::SetPageListHeight(int height) {
   const int total = leftSplitter_->height() > 0 ? leftSplitter_->height() : 400;
   leftSplitter_->setSizes({height, std::max(total - height, 50)});
+}
+
+// Hints go to the status text (event() below); tooltips follow the settings.
+void MainWindow::RouteHints() {
+  tooltips_ = new TooltipGate(this);
+  qApp->installEventFilter(tooltips_);
 }
 
 void MainWindow::SetStatus(const QString& text) {

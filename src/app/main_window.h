@@ -8,6 +8,7 @@
 
 #include "app/action_registry.h"
 #include "app/prompts.h"
+#include "shell/designer_settings.h"
 
 class QLabel;
 class QMenu;
@@ -15,6 +16,7 @@ class QSplitter;
 class PageList;
 class PagePanel;
 class SplashScreen;
+class TooltipGate;
 class TLookupTableManager;
 class TQuarrionCanvas;
 class WorkAreaWidget;
@@ -46,6 +48,16 @@ class MainWindow : public QMainWindow {
   QLabel* StatusText() const { return status_; }
   void SetPrompts(std::unique_ptr<Prompts> prompts);
   Prompts& Ask() { return *prompts_; }
+  // Where the settings are read and written (QSettings unless replaced).
+  SettingsStore& Store();
+  void SetStore(std::unique_ptr<SettingsStore> store);
+  // LoadSettings and SaveSettings of the design, applied to this window.
+  bool ReadSettings();
+  bool WriteSettings();
+
+  const DesignerSettings& Settings() const { return settings_; }
+  void SetTooltipsShown(bool shown);
+  bool TooltipsShown() const;
 
   // ---- Document state -------------------------------------------------------------
   const QString& FileName() const { return fileName_; }
@@ -63,12 +75,27 @@ class MainWindow : public QMainWindow {
   // Loads `path` into the work area; false (and nothing changed) when it does not load.
   bool OpenDocument(const QString& path);
   bool SaveDocumentTo(const QString& path);
+  // Recent files, most recent first.
+  QStringList RecentFiles() const;
+  void OpenRecent(const QString& path);
   // The closing steps; false when the user chose to keep the window open.
   bool MayClose();
   // Opens the first document argument that loads (switches skipped).
   void OpenCommandLine(const QStringList& arguments, SplashScreen* splash);
 
   void SetStatus(const QString& text);
+  // Lines of the message log, oldest first.
+  const QStringList& LogLines() const { return log_; }
+  // Enables every action by the rules (page count, selection, undo, clipboard).
+  void ApplyEnabling();
+  // The commands' clipboard tells whether Paste has something to paste.
+  void SetClipboardFilled(bool filled);
+  // Hooks the stencil and plug-in parts fill: run at their places of start-up and
+  // closing (false from SaveStencils asks "Could not save stencil").
+  std::function<void()> LoadSystemStencils;
+  std::function<void()> LoadUserStencils;
+  std::function<bool()> SaveStencils;
+  std::function<void()> LoadPlugins;
   // Height of the page-list panel above the stencil place (kept in the settings).
   int PageListHeight() const;
   void SetPageListHeight(int height);
@@ -85,14 +112,18 @@ class MainWindow : public QMainWindow {
   void CreateStatusBar();
   void CreatePanels();
   void ConnectWorkArea();
+  void RouteHints();
   void ConnectFileCommands();
   void UpdateCaption();
+  bool SaveChangesFirst();
+  void RememberFile(const QString& path);
+  void RebuildRecentFiles();
+
   // Work-area events (main_window_events.cpp).
   void PageChanged();
   void SelectionChanged();
   void UndoChanged();
-  void ApplyPageEnabling();
-  void WorkAreaMouseDown(int button, int x, int y);
+  void ShowContextMenu(int x, int y);
   void PageEdited(int firstLine);
   void WritingSection(int section, int number);
   void AppendLog(const QString& text);
@@ -108,6 +139,11 @@ class MainWindow : public QMainWindow {
   QLabel* status_ = nullptr;
   QMenu* fileMenu_ = nullptr;
   QString fileName_ = QString::fromLatin1(Untitled);
+  std::unique_ptr<SettingsStore> store_;
+  DesignerSettings settings_;
+  TooltipGate* tooltips_ = nullptr;
+  QList<QAction*> recentActions_;
   bool modified_ = false;
+  bool clipboardFilled_ = false;
   QStringList log_;
 };

@@ -18,11 +18,10 @@ struct TActionRow {
 };
 
 const QKeySequence None;
-QKeySequence Keys(int combination) { return QKeySequence(combination); }
+QKeySequence Keys(QKeyCombination combination) { return QKeySequence(combination); }
 
 QList<TActionRow> ActionTable() {
   using namespace ActionId;
-  const int Pad = int(Qt::KeypadModifier);
   return {
       {FileNew, "&New", QKeySequence::New, "New|Start a new slide show"},
       {FileOpen, "&Open ...", QKeySequence::Open, "Open|Open a saved slide show"},
@@ -41,7 +40,7 @@ QList<TActionRow> ActionTable() {
       {ObjForward, "Move F&orward", Keys(Qt::SHIFT | Qt::CTRL | Qt::Key_Up), "Move forward|Move the selected objects one step forward"},
       {ObjBack, "Move B&ack", Keys(Qt::SHIFT | Qt::CTRL | Qt::Key_Down), "Move back|Move the selected objects one step back"},
       {ObjToBack, "Send to &Back", Keys(Qt::CTRL | Qt::Key_B), "Send to back|Send the selected objects to the back"},
-      {ObjDuplicate, "D&uplicate", Keys(Pad | Qt::Key_Plus), "Duplicate|Duplicate the selected objects"},
+      {ObjDuplicate, "D&uplicate", Keys(Qt::KeypadModifier | Qt::Key_Plus), "Duplicate|Duplicate the selected objects"},
       {ObjNudgeUp, "&Nudge Up", Keys(Qt::CTRL | Qt::Key_Up), "Nudge up|Move the selected objects up by one point"},
       {ObjNudgeDown, "Nud&ge Down", Keys(Qt::CTRL | Qt::Key_Down), "Nudge down|Move the selected objects down by one point"},
       {ObjNudgeLeft, "Nudge &Left", Keys(Qt::CTRL | Qt::Key_Left), "Nudge left|Move the selected objects left by one point"},
@@ -52,7 +51,7 @@ QList<TActionRow> ActionTable() {
       {SlideInsert, "&Insert (in front)", Keys(Qt::SHIFT | Qt::Key_F5), "Insert slide|Insert a slide in front of this one"},
       {SlideAdd, "&Add (behind)", Keys(Qt::Key_F5), "Add slide|Add a slide behind this one"},
       {SlideDelete, "&Delete", Keys(Qt::Key_F6), "Delete slide|Delete this slide and its objects"},
-      {SlideDuplicate, "D&uplicate", Keys(Qt::SHIFT | Pad | Qt::Key_Plus), "Duplicate slide|Duplicate this slide"},
+      {SlideDuplicate, "D&uplicate", Keys(Qt::ShiftModifier | Qt::KeypadModifier | Qt::Key_Plus), "Duplicate slide|Duplicate this slide"},
       {SlideFirst, "&First", Keys(Qt::CTRL | Qt::Key_Home), "First slide|Go to the first slide"},
       {SlidePrevious, "&Previous", Keys(Qt::Key_PageUp), "Previous slide|Go to the previous slide"},
       {SlideNext, "&Next", Keys(Qt::Key_PageDown), "Next slide|Go to the next slide"},

@@ -9,6 +9,7 @@
 #include "app/page_panel.h"
 #include "app/work_area_widget.h"
 #include "model/quarrion_canvas.h"
+#include "shell/command_enabling.h"
 
 void MainWindow::ConnectWorkArea() {
   TQuarrionCanvas& canvas = WorkArea();
@@ -35,47 +36,56 @@ void MainWindow::ConnectWorkArea() {
   };
   connect(pageList_, &PageList::PageChosen, this, [this](int index) { WorkArea().SetPage(index); });
   connect(pagePanel_, &PagePanel::PageEdited, this, &MainWindow::PageEdited);
-  actions_.Allow(QString::fromLatin1(ActionId::EditUndo), false);
-  actions_.Allow(QString::fromLatin1(ActionId::EditRedo), false);
-  SelectionChanged();
+  ApplyEnabling();
 }
 
 void MainWindow::PageChanged() {
   pageList_->Refresh();
-  ApplyPageEnabling();
+  ApplyEnabling();
   pagePanel_->ShowPage();
   WorkArea().Repaint();
 }
 
-// Which slide commands the page count and the current page allow.
-void MainWindow::ApplyPageEnabling() {
+void MainWindow::SelectionChanged() { ApplyEnabling(); }
+void MainWindow::UndoChanged() { ApplyEnabling(); }
+
+// Every rule of which command may run, applied in one place to the shared actions.
+void MainWindow::ApplyEnabling() {
   using namespace ActionId;
   const TQuarrionCanvas& canvas = WorkArea();
-  const int count = canvas.PageCount();
-  const bool several = count > 1;
-  const bool notFirst = several && canvas.Page() > 0;
-  const bool notLast = several && canvas.Page() < count - 1;
-  for (const char* id : {SlideFirst, SlidePrevious}) actions_.Allow(QString::fromLatin1(id), notFirst);
-  for (const char* id : {SlideNext, SlideLast}) actions_.Allow(QString::fromLatin1(id), notLast);
-  for (const char* id : {SlideDelete, SlideGoTo, PageGoTo, SlideOrganiser})
-    actions_.Allow(QString::fromLatin1(id), several);
-  for (const char* id : {SlideInsert, SlideAdd, SlideDuplicate})
-    actions_.Allow(QString::fromLatin1(id), count < MaxPages);
+  CommandState state;
+  state.PageCount = canvas.PageCount();
+  state.CurrentPage = canvas.Page();
+  state.SelectionCount = int(canvas.Selection().size());
+  state.CanUndo = canvas.UndoPossible();
+  state.CanRedo = canvas.RedoPossible();
+  state.ClipboardHasObjects = clipboardFilled_;
+  const CommandEnabling on = EnabledCommands(state);
+  const auto allow = [this](std::initializer_list<const char*> ids, bool allowed) {
+    for (const char* id : ids) actions_.Allow(QString::fromLatin1(id), allowed);
+  };
+  allow({SlideFirst, SlidePrevious}, on.FirstPrevious);
+  allow({SlideNext, SlideLast}, on.NextLast);
+  allow({SlideDelete}, on.DeleteSlide);
+  allow({SlideGoTo, PageGoTo}, on.GoTo);
+  allow({SlideOrganiser}, on.SlideOrganiser);
+  allow({SlideInsert, SlideAdd}, on.InsertAddSlide);
+  allow({SlideDuplicate}, on.DuplicateSlide);
+  allow({ObjFront, ObjForward, ObjBack, ObjToBack, ObjDuplicate, ObjNudgeUp, ObjNudgeDown,
+         ObjNudgeLeft, ObjNudgeRight, ObjAddStencil},
+        on.ObjectMenu);
+  allow({ObjDelete}, on.DeleteObject);
+  allow({ObjProperties}, on.Properties);
+  allow({EditCopy, EditCut}, on.CopyCut);
+  allow({EditPaste, PagePaste}, on.Paste);
+  allow({EditUndo}, on.Undo);
+  allow({EditRedo}, on.Redo);
+  actions_.Menu(QString::fromLatin1(MenuId::Object))->setEnabled(on.ObjectMenu);
 }
 
-void MainWindow::SelectionChanged() {
-  using namespace ActionId;
-  const bool any = !WorkArea().Selection().empty();
-  for (const char* id : {ObjFront, ObjForward, ObjBack, ObjToBack, ObjDuplicate, ObjNudgeUp,
-                         ObjNudgeDown, ObjNudgeLeft, ObjNudgeRight, ObjAddStencil, ObjDelete,
-                         ObjProperties, EditCopy, EditCut})
-    actions_.Allow(QString::fromLatin1(id), any);
-  actions_.Menu(QString::fromLatin1(MenuId::Object))->setEnabled(any);
-}
-
-void MainWindow::UndoChanged() {
-  actions_.Allow(QString::fromLatin1(ActionId::EditUndo), WorkArea().UndoPossible());
-  actions_.Allow(QString::fromLatin1(ActionId::EditRedo), WorkArea().RedoPossible());
+void MainWindow::SetClipboardFilled(bool filled) {
+  clipboardFilled_ = filled;
+  ApplyEnabling();
 }
 
 // A right click with the selection tool: the object menu over a selection, else the
@@ -109,3 +119,6 @@ void MainWindow::WritingSection(int section, int number) {
   SetStatus(text);
   AppendLog(text);
 }
+
+// The message log keeps every line from the start of the run.
+void MainWindow::AppendLog(const QString& text) { log_ << text; }

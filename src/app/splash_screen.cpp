@@ -6,9 +6,12 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+static void LoadResources() { Q_INIT_RESOURCE(quarrion); }
+
 SplashScreen::SplashScreen()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       message_(new QLabel(this)) {
+  LoadResources();
   setObjectName(QStringLiteral("Splash"));
   setAutoFillBackground(true);
   setStyleSheet(QStringLiteral("#Splash { background: white; border: 1px solid #606060; }"));

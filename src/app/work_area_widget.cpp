@@ -5,6 +5,9 @@
 
 #include "model/quarrion_canvas.h"
 
+// The program's pictures live in a static library; register them before first use.
+static void LoadResources() { Q_INIT_RESOURCE(quarrion); }
+
 namespace {
 QCursor DropperCursorImage() {
   QPixmap picture(QStringLiteral(":/quarrion/dropper.png"));
@@ -20,6 +23,7 @@ WorkAreaWidget::WorkAreaWidget(QWidget* parent)
   setAccessibleName(tr("Work area"));
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(200, 150);
+  LoadResources();
   RegisterCursor(DropperCursor, DropperCursorImage());
   SetCanvas(canvas_.get());
 }
