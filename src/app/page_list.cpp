@@ -22,8 +22,10 @@ PageList::PageList(TQuarrionCanvas& canvas, QWidget* parent)
   layout->setSpacing(2);
   layout->addWidget(label);
   layout->addWidget(list_);
-  connect(list_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { emit PageChosen(list_->row(item)); });
+  // A click or the arrow keys choose the page; the list's own refreshes are silent.
+  connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) emit PageChosen(row);
+  });
 }
 
 QString PageList::LineFor(const TQuarrionCanvas& canvas, int index) {

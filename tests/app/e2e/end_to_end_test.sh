@@ -10,6 +10,9 @@ trap 'rm -rf "$work"' EXIT
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=xcb
 fail() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
 
+[ "$("$quarrion" --version)" = "Quarrion 1.0" ] || fail "--version"
+"$quarrion" --help | grep -q "^Usage: quarrion" || fail "--help"
+
 "$cli" demo "$work/deck" >/dev/null || fail "quarrion-cli demo"
 deck="$work/deck/demo.qsl"
 before=$(sha256sum < "$deck")
