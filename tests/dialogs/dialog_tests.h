@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QObject>
 #include <QString>
+#include <QTest>
 #include <functional>
 #include <map>
 #include <memory>
@@ -37,4 +38,10 @@ inline void TypeText(QWidget* widget, const QString& text) {
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
     QApplication::sendEvent(widget, &release);
   }
+}
+
+// Clicks a check box on its indicator: a box stretched by its layout only reacts over the
+// indicator and the caption, not over its middle.
+inline void ClickBox(QWidget* box) {
+  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
 }

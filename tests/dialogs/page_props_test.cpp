@@ -47,12 +47,12 @@ class PagePropsTest : public QObject {
     dialog.show();
     auto* box = Child<QCheckBox>(dialog, "HasMajorOutline");
     auto* field = Child<QLineEdit>(dialog, "MajOutline");
-    QTest::mouseClick(box, Qt::LeftButton);
+    ClickBox(box);
     QVERIFY(field->isEnabled());
     QVERIFY(!Child<QLineEdit>(dialog, "MinOutline")->isEnabled());
     field->setText("Chapter");
     QCOMPARE(dialog.MajorEntry(), std::string("Chapter"));
-    QTest::mouseClick(box, Qt::LeftButton);
+    ClickBox(box);
     QVERIFY(!field->isEnabled());
     QCOMPARE(dialog.MajorEntry(), std::string());
   }
