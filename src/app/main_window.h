@@ -10,6 +10,7 @@
 #include "app/prompts.h"
 #include "shell/designer_settings.h"
 
+class Commands;
 class QLabel;
 class QMenu;
 class QSplitter;
@@ -47,6 +48,8 @@ class MainWindow : public QMainWindow {
   QWidget* StencilPlace() const { return stencilPlace_; }
   QLabel* StatusText() const { return status_; }
   void SetPrompts(std::unique_ptr<Prompts> prompts);
+  // The commands of the Edit, Object, Slide, Tools and Help menus and the exports.
+  Commands& Cmds() { return *commands_; }
   Prompts& Ask() { return *prompts_; }
   // Where the settings are read and written (QSettings unless replaced).
   SettingsStore& Store();
@@ -114,6 +117,7 @@ class MainWindow : public QMainWindow {
   void ConnectWorkArea();
   void RouteHints();
   void ConnectFileCommands();
+  void CreateCommands();  // commands.cpp
   void UpdateCaption();
   bool SaveChangesFirst();
   void RememberFile(const QString& path);
@@ -131,6 +135,7 @@ class MainWindow : public QMainWindow {
   TLookupTableManager& registry_;
   ActionRegistry actions_;
   std::unique_ptr<Prompts> prompts_;
+  std::unique_ptr<Commands> commands_;
   WorkAreaWidget* workAreaWidget_ = nullptr;
   PagePanel* pagePanel_ = nullptr;
   PageList* pageList_ = nullptr;
