@@ -54,6 +54,7 @@ TSO::TSO(QWidget* parent) : TSmallDialog(QStringLiteral("Slide Organiser"), pare
   layout->addWidget(AddLabel(QStringLiteral("&Slides:"), pages_));
   layout->addLayout(body, 1);
   AddButtons(layout);
+  SetTabOrder({pages_, up, down});
   SetInitialControl(pages_);
   resize(640, 360);
 }
