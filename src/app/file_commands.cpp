@@ -7,7 +7,7 @@
 
 #include "app/action_ids.h"
 #include "app/app_folders.h"
-#include "app/document_text.h"
+#include "dialogs/dialog_text.h"
 #include "app/main_window.h"
 #include "app/page_list.h"
 #include "app/work_area_widget.h"
@@ -102,7 +102,7 @@ bool MainWindow::SaveDocumentTo(const QString& path) {
   auto result = SaveDocument(WorkArea(), LocalPath(path), registry_,
                              [this](const std::string& text) { SetStatus(FromDocumentText(text)); });
   if (!result.Ok()) {
-    if (!result.Error.empty()) AppendLog(QString::fromStdString(result.Error));
+    if (!result.Error.empty()) AppendLog(result.Error);
     return false;
   }
   fileName_ = path;
@@ -126,7 +126,7 @@ bool MainWindow::OpenDocument(const QString& path) {
   auto result = LoadDocument(WorkArea(), LocalPath(path), registry_,
                              [this](const std::string& text) { SetStatus(FromDocumentText(text)); });
   if (!result.Ok()) {
-    if (!result.Error.empty()) AppendLog(QString::fromStdString(result.Error));
+    if (!result.Error.empty()) AppendLog(result.Error);
     return false;
   }
   fileName_ = QFileInfo(path).absoluteFilePath();

@@ -15,6 +15,8 @@
 #include "app/page_panel.h"
 #include "app/tooltip_gate.h"
 #include "app/work_area_widget.h"
+#include "dialogs/log_dialog.h"
+#include "dialogs/page_props_dialog.h"
 #include "model/quarrion_canvas.h"
 
 MainWindow::MainWindow(TLookupTableManager& registry, QWidget* parent)
@@ -27,6 +29,7 @@ MainWindow::MainWindow(TLookupTableManager& registry, QWidget* parent)
   CreateToolBar();
   CreateStatusBar();
   CreatePanels();
+  CreateDialogs();
   RouteHints();
   ConnectWorkArea();
   ConnectFileCommands();
@@ -41,6 +44,14 @@ TQuarrionCanvas& MainWindow::WorkArea() { return workAreaWidget_->WorkArea(); }
 void MainWindow::SetPrompts(std::unique_ptr<Prompts> prompts) {
   prompts_ = std::move(prompts);
   pagePanel_->SetPrompts(prompts_.get());
+}
+
+// Created once and reused, like every dialog of the window.
+void MainWindow::CreateDialogs() {
+  pagePropsDialog_ = new TPageProps(this);
+  logDialog_ = new TLog(this);
+  for (TSmallDialog* dialog : {static_cast<TSmallDialog*>(pagePropsDialog_), static_cast<TSmallDialog*>(logDialog_)})
+    dialog->SetWarningHandler([this](const QString& text) { prompts_->Warning(text); });
 }
 
 void MainWindow::CreateStatusBar() {
@@ -89,11 +100,31 @@ void MainWindow::CreatePanels() {
   setCentralWidget(main);
 }
 
-int MainWindow::PageListHeight() const { return pageList_->height(); }
+int MainWindow::PageListHeight() const {
+  return pendingPageListHeight_ > 0 ? pendingPageListHeight_ : leftSplitter_->sizes().value(0);
+}
 
+// The splitter shares out its height only once it is laid out, so a height set before the
+// window shows is applied when it does.
 void MainWindow::SetPageListHeight(int height) {
-  const int total = leftSplitter_->height() > 0 ? leftSplitter_->height() : 400;
-  leftSplitter_->setSizes({height, std::max(total - height, 50)});
+  pendingPageListHeight_ = std::max(height, 50);
+  if (leftSplitter_->isVisible()) ApplyPageListHeight();
+}
+
+void MainWindow::ApplyPageListHeight() {
+  const QList<int> sizes = leftSplitter_->sizes();
+  const int total = sizes.value(0) + sizes.value(1);
+  if (total <= 0) return;
+  const int height = std::min(pendingPageListHeight_, std::max(total - 50, 50));
+  leftSplitter_->setSizes({height, total - height});
+  pendingPageListHeight_ = 0;
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (pendingPageListHeight_ > 0) {
+    ApplyPageListHeight();
+  }
 }
 
 // Hints go to the status text (event() below); tooltips follow the settings.

@@ -18,7 +18,9 @@ class PageList;
 class PagePanel;
 class SplashScreen;
 class TooltipGate;
+class TLog;
 class TLookupTableManager;
+class TPageProps;
 class TQuarrionCanvas;
 class WorkAreaWidget;
 
@@ -87,8 +89,13 @@ class MainWindow : public QMainWindow {
   void OpenCommandLine(const QStringList& arguments, SplashScreen* splash);
 
   void SetStatus(const QString& text);
-  // Lines of the message log, oldest first.
-  const QStringList& LogLines() const { return log_; }
+  // The message log window and the page properties dialog, created once.
+  TLog* MessageLog() const { return logDialog_; }
+  TPageProps* PageProperties() const { return pagePropsDialog_; }
+  // "More ..." and the page menu's "Page Properties ...".
+  void PagePropertiesCommand();
+  // Appends a Windows-1252 line to the message log.
+  void AppendLog(const std::string& line);
   // Enables every action by the rules (page count, selection, undo, clipboard).
   void ApplyEnabling();
   // The commands' clipboard tells whether Paste has something to paste.
@@ -105,6 +112,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool event(QEvent* event) override;
 
  private:
@@ -114,11 +122,13 @@ class MainWindow : public QMainWindow {
   void CreateToolBar();
   void CreateStatusBar();
   void CreatePanels();
+  void CreateDialogs();
   void ConnectWorkArea();
   void RouteHints();
   void ConnectFileCommands();
   void CreateCommands();  // commands.cpp
   void UpdateCaption();
+  void ApplyPageListHeight();
   bool SaveChangesFirst();
   void RememberFile(const QString& path);
   void RebuildRecentFiles();
@@ -130,7 +140,6 @@ class MainWindow : public QMainWindow {
   void ShowContextMenu(int x, int y);
   void PageEdited(int firstLine);
   void WritingSection(int section, int number);
-  void AppendLog(const QString& text);
 
   TLookupTableManager& registry_;
   ActionRegistry actions_;
@@ -150,5 +159,7 @@ class MainWindow : public QMainWindow {
   QList<QAction*> recentActions_;
   bool modified_ = false;
   bool clipboardFilled_ = false;
-  QStringList log_;
+  int pendingPageListHeight_ = 0;
+  TLog* logDialog_ = nullptr;
+  TPageProps* pagePropsDialog_ = nullptr;
 };

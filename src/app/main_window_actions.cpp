@@ -141,7 +141,7 @@ void MainWindow::CreateContextMenus() {
   actions_.Fill(objectMenu, Ids({ObjFront, ObjForward, ObjBack, ObjToBack, "-", ObjDuplicate, "-", ObjNudgeUp, ObjNudgeDown, ObjNudgeLeft, ObjNudgeRight, "-", ObjAddStencil, "-", ObjDelete, ObjProperties}));
   auto* pageMenu = new QMenu(this);
   actions_.RegisterMenu(QString::fromLatin1(MenuId::PageContext), pageMenu);
-  actions_.Fill(pageMenu, Ids({PageDocProps, PageProperties, "-", SlideInsert, SlideAdd, SlideDelete, SlideDuplicate, "-", SlideFirst, SlidePrevious, SlideNext, SlideLast, PageGoTo, "-", PagePaste}));
+  actions_.Fill(pageMenu, Ids({PageDocProps, ActionId::PageProperties, "-", SlideInsert, SlideAdd, SlideDelete, SlideDuplicate, "-", SlideFirst, SlidePrevious, SlideNext, SlideLast, PageGoTo, "-", PagePaste}));
   pageMenu->setDefaultAction(actions_.Action(QString::fromLatin1(PageDocProps)));
 }
 
@@ -157,4 +157,8 @@ void MainWindow::CreateToolBar() {
     else
       bar->addAction(actions_.Action(id));
   }
+  // Screen readers name a button by its caption.
+  for (QAction* action : bar->actions())
+    if (QWidget* button = bar->widgetForAction(action); button && !action->isSeparator())
+      button->setAccessibleName(action->iconText());
 }

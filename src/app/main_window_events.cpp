@@ -3,11 +3,13 @@
 #include <QMenu>
 
 #include "app/action_ids.h"
-#include "app/document_text.h"
+#include "dialogs/dialog_text.h"
 #include "app/main_window.h"
 #include "app/page_list.h"
 #include "app/page_panel.h"
 #include "app/work_area_widget.h"
+#include "dialogs/log_dialog.h"
+#include "dialogs/page_props_dialog.h"
 #include "model/quarrion_canvas.h"
 #include "shell/command_enabling.h"
 
@@ -30,12 +32,15 @@ void MainWindow::ConnectWorkArea() {
                                                                    : ActionId::FileDocProps));
     if (action->isEnabled()) action->trigger();
   };
-  canvas.OnLog = [this](const std::string& text) { AppendLog(FromDocumentText(text)); };
+  canvas.OnLog = [this](const std::string& text) { AppendLog(text); };
   canvas.OnWritingSection = [this](TPDFSection section, int number) {
     WritingSection(int(section), number);
   };
   connect(pageList_, &PageList::PageChosen, this, [this](int index) { WorkArea().SetPage(index); });
   connect(pagePanel_, &PagePanel::PageEdited, this, &MainWindow::PageEdited);
+  connect(pagePanel_, &PagePanel::MoreRequested, this, &MainWindow::PagePropertiesCommand);
+  actions_.Connect(QString::fromLatin1(ActionId::PageProperties), [this] { PagePropertiesCommand(); });
+  actions_.Connect(QString::fromLatin1(ActionId::ToolLog), [this] { prompts_->ShowModal(*logDialog_); });
   ApplyEnabling();
 }
 
@@ -117,8 +122,17 @@ void MainWindow::WritingSection(int section, int number) {
     default: break;
   }
   SetStatus(text);
-  AppendLog(text);
+  AppendLog(text.toStdString());
 }
 
-// The message log keeps every line from the start of the run.
-void MainWindow::AppendLog(const QString& text) { log_ << text; }
+void MainWindow::AppendLog(const std::string& line) { logDialog_->AddLine(line); }
+
+// The page properties dialog opens 100 pixels right of and below the window's corner.
+void MainWindow::PagePropertiesCommand() {
+  const TPage& page = WorkArea().CurrentPage();
+  pagePropsDialog_->SetPage(page.Title, page.MajorEntry, page.MinorEntry);
+  pagePropsDialog_->move(pos() + QPoint(100, 100));
+  if (!prompts_->ShowModal(*pagePropsDialog_)) return;
+  pagePanel_->ApplyPageProperties(pagePropsDialog_->Title(), pagePropsDialog_->MajorEntry(),
+                                  pagePropsDialog_->MinorEntry());
+}

@@ -5,7 +5,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/document_text.h"
+#include "dialogs/dialog_text.h"
 #include "model/quarrion_canvas.h"
 
 PageList::PageList(TQuarrionCanvas& canvas, QWidget* parent)

@@ -7,14 +7,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "app/document_text.h"
+#include "dialogs/dialog_text.h"
 #include "app/prompts.h"
 #include "model/quarrion_canvas.h"
-
-namespace {
-// Accessible names are the captions without their accelerator marks.
-QString Plain(QString caption) { return caption.remove(QLatin1Char('&')).trimmed(); }
-}  // namespace
 
 PagePanel::PagePanel(TQuarrionCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
   CreateControls();
@@ -32,7 +27,7 @@ void PagePanel::CreateControls() {
   auto* label = new QLabel(tr("&Title:"), this);
   title_ = new QLineEdit(this);
   title_->setObjectName(QStringLiteral("PageTitle"));
-  title_->setAccessibleName(Plain(label->text()));
+  title_->setAccessibleName(WithoutAccelerator(label->text()));
   label->setBuddy(title_);
   includeOutline_ = new QCheckBox(tr("Include in &Outline"), this);
   includeOutline_->setObjectName(QStringLiteral("IncludeOutline"));
@@ -47,7 +42,7 @@ void PagePanel::CreateControls() {
                              static_cast<QAbstractButton*>(isMaster_),
                              static_cast<QAbstractButton*>(useMaster_),
                              static_cast<QAbstractButton*>(more_)})
-    b->setAccessibleName(Plain(b->text()));
+    b->setAccessibleName(WithoutAccelerator(b->text()));
 
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(4, 2, 4, 2);
@@ -82,17 +77,15 @@ void PagePanel::ShowOutlineState() {
 }
 
 void PagePanel::TitleEdited(const QString& text) {
-  QString refused;
-  auto bytes = ToDocumentText(text, &refused);
-  if (!bytes) {
+  if (auto refused = UnrepresentableCharacter(text)) {
     // Never changed silently: the field goes back to the title the page holds.
     const int cursor = title_->cursorPosition();
     title_->setText(FromDocumentText(canvas_.CurrentPage().Title));
-    title_->setCursorPosition(std::max(cursor - int(refused.size()), 0));
-    if (prompts_) prompts_->Warning(RefusedCharacterMessage(refused));
+    title_->setCursorPosition(std::max(cursor - int(refused->size()), 0));
+    if (prompts_) prompts_->Warning(RefusalMessage(*refused));
     return;
   }
-  canvas_.CurrentPage().Title = *bytes;
+  canvas_.CurrentPage().Title = ToDocumentText(text);
   ApplyOutlineState(includeOutline_->checkState());
   canvas_.Repaint();
   emit PageEdited(canvas_.Page());

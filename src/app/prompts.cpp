@@ -1,5 +1,6 @@
 #include "app/prompts.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -41,3 +42,5 @@ QString QtPrompts::SaveFileName(const TFileRequest& request) {
                       : QDir(request.Folder).filePath(request.ProposedName);
   return QFileDialog::getSaveFileName(parent_, request.Title, start, request.Filter);
 }
+
+bool QtPrompts::ShowModal(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }

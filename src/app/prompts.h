@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 enum class TAnswer { Yes, No, Cancel };
@@ -33,6 +34,8 @@ class Prompts {
   // Save asks before overwriting one.
   virtual QString OpenFileName(const TFileRequest& request) = 0;
   virtual QString SaveFileName(const TFileRequest& request) = 0;
+  // Shows a dialog modally; true when it was closed with OK.
+  virtual bool ShowModal(QDialog& dialog) = 0;
 
   static QString Caption() { return QStringLiteral("Quarrion"); }
 };
@@ -48,6 +51,7 @@ class QtPrompts : public Prompts {
   TAnswer YesNoCancel(const QString& text) override;
   QString OpenFileName(const TFileRequest& request) override;
   QString SaveFileName(const TFileRequest& request) override;
+  bool ShowModal(QDialog& dialog) override;
 
  private:
   QWidget* parent_;
