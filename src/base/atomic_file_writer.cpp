@@ -79,6 +79,12 @@ std::string RandomSuffix() {
   return s;
 }
 
+// The writer's temporary name for `base` in `dir`: hidden, beside the target.
+std::string TemporaryName(const std::string& dir, const std::string& base) {
+  // The base name is shortened so a long target name still leaves room for the suffix.
+  return (dir == "/" ? "" : dir) + "/." + base.substr(0, 100) + ".tmp-" + RandomSuffix();
+}
+
 bool WriteAll(FileSystemOps& ops, int fd, std::string_view bytes, int& err) {
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -115,8 +121,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
   std::string temp;
   int fd = -1;
   for (int attempt = 0; attempt < kNameAttempts && fd < 0; ++attempt) {
-    // The base name is shortened so a long target name still leaves room for the suffix.
-    temp = (dir == "/" ? "" : dir) + "/." + base.substr(0, 100) + ".tmp-" + RandomSuffix();
+    temp = TemporaryName(dir, base);
     fd = ops.CreateExclusive(temp);
     if (fd < 0 && errno != EEXIST) return fail(Reason("cannot create a file in", dir, errno));
   }
@@ -139,5 +144,44 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     return fail(reason);
   }
   ops.SyncDirectory(dir);
+  return true;
+}
+
+bool CanWriteTarget(const std::string& path, std::string& error) {
+  const std::string target = ResolveTarget(path);
+  std::string dir, base;
+  SplitPath(target, dir, base);
+  if (path.empty() || base.empty()) {
+    error = "not a file name: \"" + path + "\"";
+    return false;
+  }
+  // Straight system calls, not the installed FileSystemOps: the probe is not a step of the
+  // write. A probe cut short leaves what a cut write leaves, a hidden temporary file.
+  int fd = -1;
+  std::string temp;
+  for (int attempt = 0; attempt < kNameAttempts && fd < 0; ++attempt) {
+    temp = TemporaryName(dir, base);
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0 && errno != EEXIST) {
+      error = Reason("cannot create a file in", dir, errno);
+      return false;
+    }
+  }
+  if (fd < 0) {
+    error = "cannot find a free temporary name in " + dir;
+    return false;
+  }
+  ::close(fd);
+  ::unlink(temp.c_str());
+  struct stat st;
+  if (::stat(target.c_str(), &st) != 0) return true;  // a new file
+  if (!S_ISREG(st.st_mode)) {
+    error = "cannot write to " + path + ": not a regular file";
+    return false;
+  }
+  if (::access(target.c_str(), W_OK) != 0) {
+    error = Reason("cannot write to", path, errno);
+    return false;
+  }
   return true;
 }

@@ -45,3 +45,10 @@ class ScopedFileSystemOps {
 // An existing target keeps its permission bits; a symbolic link is followed.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* error = nullptr);
+
+// Whether WriteFileAtomically(path) can succeed, asked before any work is done. The target
+// itself is never opened: the temporary file the writer would create is created in the
+// target's folder and removed at once (permission bits do not tell for root, read-only
+// mounts or special file systems), and an existing target must be a writable regular file.
+// False with `error` set when not.
+bool CanWriteTarget(const std::string& path, std::string& error);

@@ -9,9 +9,9 @@
 #include "cli/document_json.h"
 #include "cli/sample_deck.h"
 #include "cli/slide_images.h"
+#include "export/pdf_export.h"
 #include "export/svg_export.h"
 #include "model/quarrion_canvas.h"
-#include "base/atomic_file_writer.h"
 #include "base/file_helpers.h"
 
 const char* CliUsageText() {
@@ -71,18 +71,16 @@ int CliApp::Run(const std::vector<std::string>& args) {
 int CliApp::Pdf(const std::string& in, const std::string& out) {
   CliDocument doc;
   if (!doc.Load(in)) return Fail(doc.Error());
-  std::string pdf;
-  doc.Canvas().GeneratePDF(pdf);
-  std::string error;
-  if (!WriteFileAtomically(out, pdf, &error)) return Fail("Could not write " + out + ": " + error);
+  TFileResult r = ExportPDF(doc.Canvas(), out);
+  if (!r.Ok()) return Fail("Could not write " + out + ": " + r.Message);
   return 0;
 }
 
 int CliApp::Svg(const std::string& in, const std::string& out) {
   CliDocument doc;
   if (!doc.Load(in)) return Fail(doc.Error());
-  std::string error;
-  if (!WriteSVGExport(doc.Canvas(), out, &error)) return Fail("Could not write " + out + ": " + error);
+  TFileResult r = ExportSVG(doc.Canvas(), out);
+  if (!r.Ok()) return Fail("Could not write " + out + ": " + r.Message);
   return 0;
 }
 

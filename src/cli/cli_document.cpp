@@ -5,13 +5,13 @@
 CliDocument::CliDocument() { RegisterBuiltinClasses(registry_); }
 
 bool CliDocument::Load(const std::string& path) {
-  TDocumentFileResult r = LoadDocument(canvas_, path, registry_);
-  if (!r.Ok()) error_ = "Load failed: " + (r.Error.empty() ? path : r.Error);
+  TFileResult r = LoadDocument(canvas_, path, registry_);
+  if (!r.Ok()) error_ = "Load failed: " + (r.Message.empty() ? path : r.Message);
   return r.Ok();
 }
 
 bool CliDocument::Save(const std::string& path) {
-  TDocumentFileResult r = SaveDocument(canvas_, path, registry_);
-  if (!r.Ok()) error_ = "Save failed: " + (r.Error.empty() ? path : r.Error);
+  TFileResult r = SaveDocument(canvas_, path, registry_);
+  if (!r.Ok()) error_ = "Save failed: " + (r.Message.empty() ? path : r.Message);
   return r.Ok();
 }

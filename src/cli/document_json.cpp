@@ -37,7 +37,7 @@ void ReadInfo(const JsonFields& f, TQuarrionCanvas& canvas) {
 
 void ReadPages(const JsonFields& f, TQuarrionCanvas& canvas) {
   const Json& pages = f.Member("pages");
-  if (!pages.is_array() || pages.empty() || pages.size() > 255)
+  if (!pages.is_array() || pages.empty() || pages.size() > std::size_t(TQuarrionCanvas::MaxPages))
     f.Fail("pages", "expected a list of 1 to 255 pages");
   canvas.SetPageCount(int(pages.size()));
   for (std::size_t p = 0; p < pages.size(); ++p) {

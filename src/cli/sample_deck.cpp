@@ -5,6 +5,7 @@
 
 #include "cli/cli_document.h"
 #include "cli/slide_images.h"
+#include "export/pdf_export.h"
 #include "export/svg_export.h"
 #include "model/quarrion_canvas.h"
 #include "objects/annot.h"
@@ -15,7 +16,6 @@
 #include "objects/rectangle.h"
 #include "text/text.h"
 #include "cli/sample_picture.h"
-#include "base/atomic_file_writer.h"
 
 namespace {
 
@@ -231,15 +231,14 @@ bool WriteSampleDeck(const std::string& outDir, std::string* error) {
     if (error) *error = doc.Error();
     return false;
   }
-  std::string pdf;
-  doc.Canvas().GeneratePDF(pdf);
-  std::string why;
-  if (!WriteFileAtomically((dir / "demo.pdf").string(), pdf, &why)) {
-    if (error) *error = "Could not write demo.pdf: " + why;
+  TFileResult pdf = ExportPDF(doc.Canvas(), (dir / "demo.pdf").string());
+  if (!pdf.Ok()) {
+    if (error) *error = "Could not write demo.pdf: " + pdf.Message;
     return false;
   }
-  if (!WriteSVGExport(doc.Canvas(), (dir / "demo.svg").string(), &why)) {
-    if (error) *error = "Could not write demo.svg: " + why;
+  TFileResult svg = ExportSVG(doc.Canvas(), (dir / "demo.svg").string());
+  if (!svg.Ok()) {
+    if (error) *error = "Could not write demo.svg: " + svg.Message;
     return false;
   }
   return WriteSlideImages(doc.Canvas(), outDir, DefaultSlideImageWidth, error);

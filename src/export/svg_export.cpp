@@ -74,3 +74,21 @@ bool WriteSVGExport(TQuarrionCanvas& canvas, const std::string& path, std::strin
   if (error) *error = "some pictures were not written: " + failures;
   return false;
 }
+
+TFileResult ExportSVG(TQuarrionCanvas& canvas, const std::string& path,
+                      const TProgress& progress) {
+  auto status = [&](const std::string& text) {
+    if (progress) progress(text);
+  };
+  TFileResult result;
+  if (!CanWriteTarget(path, result.Message)) return result;
+  status("Generating SVG code ...");
+  TSVGExportReport report;
+  if (!WriteSVGExport(canvas, path, &result.Message, &report, progress)) {
+    status("");
+    return result;
+  }
+  result.Bytes = static_cast<long long>(report.SVGBytes);
+  status(std::to_string(result.Bytes) + " bytes written to " + path);
+  return result;
+}

@@ -27,7 +27,7 @@ void TQuarrionCanvas::SetPage(int value) {
 
 void TQuarrionCanvas::SetPageCount(int value) {
   EventsEnabled = false;
-  value = std::max(value, 0);
+  value = std::clamp(value, 0, MaxPages);
   if (value >= PageCount()) {
     while (PageCount() < value) AddPage(256, true, false);
   } else {
@@ -36,7 +36,8 @@ void TQuarrionCanvas::SetPageCount(int value) {
   EventsEnabled = true;
 }
 
-void TQuarrionCanvas::AddPage(int index, bool useMaster, bool isMaster) {
+bool TQuarrionCanvas::AddPage(int index, bool useMaster, bool isMaster) {
+  if (PageCount() >= MaxPages) return false;
   bool wasUndoable = Undoable;
   Undoable = false;
   ClearUndo();
@@ -53,6 +54,7 @@ void TQuarrionCanvas::AddPage(int index, bool useMaster, bool isMaster) {
   pages_.insert(pages_.begin() + index, std::move(page));
   SetPage(index);
   Undoable = wasUndoable;
+  return true;
 }
 
 void TQuarrionCanvas::RemovePage(int index) {
@@ -163,6 +165,44 @@ void TQuarrionCanvas::BroadcastPagesReordered(const TMultiSwap& swaps) {
       obj->PageIndex = p;
       obj->PagesReordered(swaps);
     }
+}
+
+namespace {
+bool IsPermutation(const std::vector<int>& order, int count) {
+  if (int(order.size()) != count) return false;
+  std::vector<bool> seen(std::size_t(count), false);
+  for (int old : order) {
+    if (old < 0 || old >= count || seen[std::size_t(old)]) return false;
+    seen[std::size_t(old)] = true;
+  }
+  return true;
+}
+}  // namespace
+
+bool TQuarrionCanvas::ReorderPages(const std::vector<int>& newOrder) {
+  if (!IsPermutation(newOrder, PageCount())) return false;
+  CancelUndo();
+  ClearUndo();
+  std::vector<int> oldSlide(pages_.size());
+  for (int p = 0; p < PageCount(); ++p) oldSlide[std::size_t(p)] = GetAbsolutePage(p);
+  int current = page_;
+  std::vector<TPage> moved;
+  moved.reserve(pages_.size());
+  for (int old : newOrder) {
+    moved.push_back(std::move(pages_[std::size_t(old)]));
+    if (old == page_) current = int(moved.size()) - 1;
+  }
+  pages_ = std::move(moved);
+  // Links name slides, and master pages are not slides: only slides get a pair.
+  TMultiSwap swaps;
+  for (int p = 0; p < PageCount(); ++p)
+    if (!pages_[std::size_t(p)].IsMaster)
+      swaps.push_back({oldSlide[std::size_t(newOrder[std::size_t(p)])], GetAbsolutePage(p)});
+  BroadcastPagesReordered(swaps);
+  ClearStatic();  // the master page behind the current page may have changed
+  SetPage(current);
+  Repaint();
+  return true;
 }
 
 void TQuarrionCanvas::Clear() {

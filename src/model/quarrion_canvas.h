@@ -45,6 +45,9 @@ class TQuarrionCanvas {
   void SetHost(CanvasHost* host) { host_ = host; }
 
   // ---- Pages -------------------------------------------------------------------------
+  // The document file stores the page count and the current page in one byte each.
+  static constexpr int MaxPages = 255;
+
   int Page() const { return page_; }
   void SetPage(int value);
   int PageCount() const { return int(pages_.size()); }
@@ -54,7 +57,8 @@ class TQuarrionCanvas {
   const std::vector<TPage>& Pages() const { return pages_; }
   TPage& CurrentPage() { return pages_[std::size_t(page_)]; }
 
-  void AddPage(int index, bool useMaster, bool isMaster);
+  // False, changing nothing, when the document already has MaxPages pages.
+  bool AddPage(int index, bool useMaster, bool isMaster);
   void RemovePage(int index);
   // The number of non-master pages in 0..page, or -1 outside the document.
   int GetAbsolutePage(int page) const;
@@ -66,6 +70,11 @@ class TQuarrionCanvas {
   std::string PageLabel(int page, int offset, int style) const;
   void BroadcastPagesShifted(int delta, int fromPage);
   void BroadcastPagesReordered(const TMultiSwap& swaps);
+  // Rearranges the pages: newOrder[i] is the old index of the page that goes to position
+  // i. Clears the undo history, renumbers link targets from old to new slide numbers and
+  // keeps the current page current at its new place. False, changing nothing, when
+  // newOrder is not a permutation of the page indexes.
+  bool ReorderPages(const std::vector<int>& newOrder);
   void Clear();
   // Replaces this document by `loaded` (pages, page size, options, document info,
   // resources, object IDs, current page); this canvas keeps its host, events and display

@@ -4,9 +4,6 @@
 #include <limits>
 #include <stdexcept>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "model/canvas_host.h"
 #include "model/quarrion_canvas.h"
 #include "base/atomic_file_writer.h"
@@ -22,23 +19,6 @@ TProgress WithHost(const TProgress& progress, TQuarrionCanvas& canvas) {
     if (progress) progress(text);
     if (canvas.Host()) canvas.Host()->ProcessMessages();
   };
-}
-
-// Whether a save to `path` can succeed, asked without touching the file: its folder must
-// take new files and an existing target must be a writable regular file.
-bool CanWrite(const std::string& path, std::string& error) {
-  auto slash = path.find_last_of('/');
-  std::string dir = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-  if (::access(dir.c_str(), W_OK | X_OK) != 0) {
-    error = "cannot write in the folder " + dir;
-    return false;
-  }
-  struct stat st;
-  if (::stat(path.c_str(), &st) == 0 && (!S_ISREG(st.st_mode) || ::access(path.c_str(), W_OK) != 0)) {
-    error = "cannot write to " + path;
-    return false;
-  }
-  return true;
 }
 
 void AppendUInt32(std::string& out, std::uint32_t v) {
@@ -68,10 +48,10 @@ std::string DecodeDocumentContent(std::string content, const TProgress& progress
   return DecompressString(std::string_view(content).substr(kEnvelopeHeader), length);
 }
 
-TDocumentFileResult SaveDocument(TQuarrionCanvas& canvas, const std::string& path,
+TFileResult SaveDocument(TQuarrionCanvas& canvas, const std::string& path,
                                  const TLookupTableManager& registry, const TProgress& progress) {
-  TDocumentFileResult result;
-  if (!CanWrite(path, result.Error)) return result;
+  TFileResult result;
+  if (!CanWriteTarget(path, result.Message)) return result;
   TProgress status = WithHost(progress, canvas);
   try {
     status("Initiating save ...");
@@ -80,23 +60,23 @@ TDocumentFileResult SaveDocument(TQuarrionCanvas& canvas, const std::string& pat
     std::string content = EncodeDocumentContent(std::move(image), status);
     status("Saving document to disk ...");
     ScrambleBytes(content);
-    if (!WriteFileAtomically(path, content, &result.Error)) {
+    if (!WriteFileAtomically(path, content, &result.Message)) {
       status("Save failed");
       return result;
     }
     result.Bytes = static_cast<long long>(content.size());
     status(std::to_string(result.Bytes) + " bytes written to " + path);
   } catch (const std::exception& e) {
-    result.Error = e.what();
+    result.Message = e.what();
     status("Save failed");
   }
   return result;
 }
 
-TDocumentFileResult LoadDocumentFromBytes(TQuarrionCanvas& canvas, std::string fileBytes,
+TFileResult LoadDocumentFromBytes(TQuarrionCanvas& canvas, std::string fileBytes,
                                           const TLookupTableManager& registry,
                                           const std::string& name, const TProgress& progress) {
-  TDocumentFileResult result;
+  TFileResult result;
   TProgress status = WithHost(progress, canvas);
   try {
     ScrambleBytes(fileBytes);
@@ -108,19 +88,19 @@ TDocumentFileResult LoadDocumentFromBytes(TQuarrionCanvas& canvas, std::string f
     result.Bytes = static_cast<long long>(image.size());
     status(name + " opened successfully");
   } catch (const std::exception& e) {
-    result.Error = e.what();
+    result.Message = e.what();
     status("Load failed");
   }
   return result;
 }
 
-TDocumentFileResult LoadDocument(TQuarrionCanvas& canvas, const std::string& path,
+TFileResult LoadDocument(TQuarrionCanvas& canvas, const std::string& path,
                                  const TLookupTableManager& registry, const TProgress& progress) {
   TProgress status = WithHost(progress, canvas);
   status("Initiating load ...");
   std::string bytes;
-  TDocumentFileResult result;
-  if (!ReadFileBytes(path, bytes, &result.Error)) {
+  TFileResult result;
+  if (!ReadFileBytes(path, bytes, &result.Message)) {
     status("Load failed");
     return result;
   }

@@ -8,32 +8,26 @@
 class TQuarrionCanvas;
 class TLookupTableManager;
 
-// The outcome of saving or loading a document: the byte count (the file's length after a
-// save, the document image's length after a load), or -1 with the reason in Error.
-struct TDocumentFileResult {
-  long long Bytes = -1;
-  std::string Error;
-  bool Ok() const { return Bytes >= 0; }
-};
+// Results carry the file's length after a save, the document image's length after a load.
 
 // Saves the document as a ".qsl" file. The file is replaced atomically: whatever fails,
 // the previous file stays as it was. Progress texts go to `progress`, ending with
 // "<n> bytes written to <path>" or "Save failed"; a target that cannot be written fails
 // at once, without any progress text.
-TDocumentFileResult SaveDocument(TQuarrionCanvas& canvas, const std::string& path,
+TFileResult SaveDocument(TQuarrionCanvas& canvas, const std::string& path,
                                  const TLookupTableManager& registry,
                                  const TProgress& progress = {});
 
 // Loads a ".qsl" file. The file is parsed into a new document first; only a complete
 // load replaces the document in `canvas`, so a failed load changes nothing. Progress
 // texts end with "<path> opened successfully" or "Load failed".
-TDocumentFileResult LoadDocument(TQuarrionCanvas& canvas, const std::string& path,
+TFileResult LoadDocument(TQuarrionCanvas& canvas, const std::string& path,
                                  const TLookupTableManager& registry,
                                  const TProgress& progress = {});
 
 // The same from the bytes of a file already in memory; `name` is used in the final
 // progress text.
-TDocumentFileResult LoadDocumentFromBytes(TQuarrionCanvas& canvas, std::string fileBytes,
+TFileResult LoadDocumentFromBytes(TQuarrionCanvas& canvas, std::string fileBytes,
                                           const TLookupTableManager& registry,
                                           const std::string& name = {},
                                           const TProgress& progress = {});

@@ -1,15 +1,13 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
 
+#include "base/file_result.h"
+
 class TQuarrionCanvas;
 class TLookupTableManager;
-
-// Progress texts of the long file operations, in the order they happen.
-using TProgress = std::function<void(const std::string& status)>;
 
 // The document image: header, page records, document record, object records and the
 // resources section, without the compression envelope or the byte substitution.
@@ -18,7 +16,6 @@ inline constexpr std::string_view kResourcesMarker = "--RESOURCES--";
 inline constexpr std::string_view kBackgroundGradientName = "BackgroundGradient.sys";
 // Header (70), one empty page record (76) and an empty document record (85).
 inline constexpr std::size_t kHeaderSize = 70;
-inline constexpr std::size_t kMaxPages = 255;
 
 // Appends the image of `canvas` to `image`. Refreshes each object's PageIndex and puts the
 // background gradient into the resource store (or takes it out). Throws SaveRangeError for

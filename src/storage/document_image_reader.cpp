@@ -9,15 +9,9 @@
 #include "objects/gradient.h"
 #include "storage/document_image.h"
 #include "storage/lookup_table_manager.h"
+#include "storage/object_record.h"
 
 namespace {
-// One object record, pointing into the image (no copies of the object strings).
-struct ObjectRecord {
-  std::uint8_t ID;
-  std::string_view Data;
-  std::size_t Offset;  // of the record in the image, for messages
-};
-
 void Report(const TProgress& progress, const char* text) {
   if (progress) progress(text);
 }
@@ -81,14 +75,10 @@ void ReadDocumentRecord(ByteReader& in, TQuarrionCanvas& into) {
   in.Skip(63, "document record");
 }
 
-std::vector<ObjectRecord> ReadObjectRecords(ByteReader& in) {
-  std::vector<ObjectRecord> records;
-  while (!in.AtEnd() && in.Rest().substr(0, kResourcesMarker.size()) != kResourcesMarker) {
-    std::size_t offset = in.Position();
-    std::uint8_t id = in.Byte("class ID");
-    std::uint32_t length = UInt24(in, "object length");
-    records.push_back({id, in.Bytes(length, "object data"), offset});
-  }
+std::vector<TObjectRecord> ReadObjectRecords(ByteReader& in) {
+  std::vector<TObjectRecord> records;
+  while (!in.AtEnd() && in.Rest().substr(0, kResourcesMarker.size()) != kResourcesMarker)
+    records.push_back(ReadObjectRecord(in));
   return records;
 }
 
@@ -100,31 +90,16 @@ void ReadResources(ByteReader& in, TResourceManager& store) {
   }
 }
 
-// Damage inside an object string is reported with the record it belongs to.
-[[noreturn]] void ObjectDamaged(const ObjectRecord& r, std::size_t number, const char* reason) {
-  throw FormatError("object " + std::to_string(number + 1) + " (class " + std::to_string(r.ID) +
-                        ") is damaged: " + reason,
-                    r.Offset);
-}
-
-void BuildObjects(const std::vector<ObjectRecord>& records, TQuarrionCanvas& into,
+void BuildObjects(const std::vector<TObjectRecord>& records, TQuarrionCanvas& into,
                   const TLookupTableManager& registry) {
   for (std::size_t i = 0; i < records.size(); ++i) {
-    const ObjectRecord& r = records[i];
-    std::unique_ptr<TPDFObject> obj;
-    try {
-      obj = registry.CreateObject(r.ID, r.Data);
-    } catch (const FormatError& e) {
-      ObjectDamaged(r, i, e.what());
-    }
-    if (!obj)
-      throw FormatError("object " + std::to_string(i + 1) + " has the unregistered class ID " +
-                            std::to_string(r.ID),
-                        r.Offset);
+    const TObjectRecord& r = records[i];
+    std::unique_ptr<TPDFObject> obj = CreateRecordObject(r, registry, i);
     if (obj->PageIndex >= into.PageCount())
-      ObjectDamaged(r, i, ("it names page " + std::to_string(obj->PageIndex + 1) + " of " +
-                           std::to_string(into.PageCount()))
-                              .c_str());
+      throw FormatError("object " + std::to_string(i + 1) + " (class " + std::to_string(r.ID) +
+                            ") is damaged: it names page " + std::to_string(obj->PageIndex + 1) +
+                            " of " + std::to_string(into.PageCount()),
+                        r.Offset);
     obj->Deleted = false;
     into.SetPageIndexQuietly(obj->PageIndex);
     into.Add(std::move(obj));

@@ -1,16 +1,16 @@
 // Builds the document image in one reserved buffer.
 #include <algorithm>
-#include <typeindex>
 
 #include "model/byte_writer.h"
 #include "base/format_error.h"
 #include "model/quarrion_canvas.h"
 #include "storage/document_image.h"
 #include "storage/lookup_table_manager.h"
+#include "storage/object_record.h"
 
 namespace {
 constexpr std::size_t kMaxShortText = 0xFFFF;
-constexpr std::size_t kMaxBlob = 0xFFFFFF;
+constexpr std::size_t kMaxBlob = kMaxObjectRecordData;
 constexpr std::size_t kMaxResourceName = 0xFF;
 
 void Report(const TProgress& progress, const char* text) {
@@ -47,7 +47,7 @@ std::string PageName(int p) { return "page " + std::to_string(p + 1); }
 
 void AppendHeader(const TQuarrionCanvas& canvas, std::string& out) {
   const auto& pages = canvas.Pages();
-  if (pages.size() > kMaxPages)
+  if (pages.size() > std::size_t(TQuarrionCanvas::MaxPages))
     throw SaveRangeError("the document has " + std::to_string(pages.size()) +
                          " pages; the file format holds at most 255");
   out += kDocumentMagic;
@@ -93,31 +93,13 @@ void AppendDocumentRecord(TQuarrionCanvas& canvas, std::string& out) {
     canvas.Resources.Remove(kBackgroundGradientName);
 }
 
-// The class ID under which `obj` reads back as the same kind, or a SaveRangeError.
-std::uint8_t StorableID(const TLookupTableManager& registry, const TPDFObject& obj, int page) {
-  std::uint8_t id = registry.FindID(obj);
-  const auto* entry = registry.FindClass(id);
-  if (!entry || entry->Type != std::type_index(typeid(obj)))
-    throw SaveRangeError("an object of kind " + std::to_string(obj.ClassID()) + " on " +
-                         PageName(page) + " cannot be stored: its class is not registered");
-  return id;
-}
-
 void AppendObjects(TQuarrionCanvas& canvas, const TLookupTableManager& registry, std::string& out) {
   auto& pages = canvas.Pages();
   for (std::size_t p = 0; p < pages.size(); ++p) {
     for (auto& obj : pages[p].Objects) {
       if (obj->Deleted) continue;
       obj->PageIndex = int(p);
-      out.push_back(char(StorableID(registry, *obj, int(p))));
-      std::size_t lengthAt = out.size();
-      out.append(3, '\0');
-      obj->SaveToString(out);
-      std::size_t length = out.size() - lengthAt - 3;
-      if (length > kMaxBlob)
-        throw SaveRangeError("an object on " + PageName(int(p)) + " needs " +
-                             std::to_string(length) + " bytes; the file format holds at most 16777215");
-      for (int i = 0; i < 3; ++i) out[lengthAt + std::size_t(i)] = char((length >> (8 * i)) & 0xFF);
+      WriteObjectRecord(out, *obj, registry, PageName(int(p)));
     }
   }
 }

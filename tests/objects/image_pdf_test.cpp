@@ -239,8 +239,8 @@ TEST(ImagePDF, StoredPictureTravelsInsideTheDocument) {
     std::filesystem::remove(d.dir.File(name));
 
   TQuarrionCanvas reopened;
-  TDocumentFileResult loaded = LoadDocument(reopened, qsl, BuiltinRegistry());
-  ASSERT_TRUE(loaded.Ok()) << loaded.Error;
+  TFileResult loaded = LoadDocument(reopened, qsl, BuiltinRegistry());
+  ASSERT_TRUE(loaded.Ok()) << loaded.Message;
   ASSERT_EQ(reopened.CurrentPage().Objects.size(), 8u);
   for (auto& obj : reopened.CurrentPage().Objects)
     EXPECT_TRUE(static_cast<TPDFImage&>(*obj).Loaded());

@@ -101,7 +101,7 @@ TEST_F(WriteFaults, DocumentSaveAndPdfExportKeepTheOldFile) {
       {"document save",
        [&](const std::string& dir) {
          auto r = SaveDocument(canvas, dir + "/deck.qsl", BuiltinRegistry());
-         EXPECT_EQ(r.Ok(), r.Error.empty());
+         EXPECT_EQ(r.Ok(), r.Message.empty());
          return r.Ok();
        }},
       {"PDF export",

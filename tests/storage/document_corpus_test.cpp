@@ -48,14 +48,14 @@ TEST(DocumentLoaderCorpus, SeedsCoverEveryKindAndEveryFileLoadsCleanly) {
         << path << " is missing: run the tests with QUARRION_UPDATE_CORPUS=1";
     TQuarrionCanvas canvas;
     auto r = LoadDocument(canvas, path, BuiltinRegistry());
-    EXPECT_TRUE(r.Ok()) << name << ": " << r.Error;
+    EXPECT_TRUE(r.Ok()) << name << ": " << r.Message;
   }
   // Regression files found by the fuzzer need not load, but must end cleanly; what loads
   // must save and load back to the same image (the fuzz target checks the same).
   for (const auto& file : std::filesystem::directory_iterator(kCorpus)) {
     TQuarrionCanvas canvas;
     auto r = LoadDocument(canvas, file.path().string(), BuiltinRegistry());
-    EXPECT_TRUE(r.Ok() || !r.Error.empty()) << file.path();
+    EXPECT_TRUE(r.Ok() || !r.Message.empty()) << file.path();
     if (!r.Ok()) continue;
     TQuarrionCanvas again;
     EXPECT_EQ(ReloadedImage(canvas, again), ImageOf(canvas)) << file.path();

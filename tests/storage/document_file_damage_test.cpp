@@ -33,7 +33,7 @@ std::string SmallImage() {
 
 // Loads `fileBytes` into a document that already holds something and checks that a
 // failure left it exactly as it was.
-TDocumentFileResult LoadOver(const std::string& fileBytes, std::vector<std::string>* log = nullptr) {
+TFileResult LoadOver(const std::string& fileBytes, std::vector<std::string>* log = nullptr) {
   TQuarrionCanvas canvas;
   BuildRichDocument(canvas);
   canvas.Undoable = true;
@@ -103,7 +103,7 @@ TEST(DocumentFileDamage, EveryKindOfDamageFailsWithAReason) {
     std::vector<std::string> log;
     auto r = LoadOver(Scrambled(c.file), &log);
     EXPECT_EQ(r.Bytes, -1) << c.what;
-    EXPECT_NE(r.Error.find(c.reason), std::string::npos) << c.what << ": " << r.Error;
+    EXPECT_NE(r.Message.find(c.reason), std::string::npos) << c.what << ": " << r.Message;
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.back(), "Load failed") << c.what;
   }
@@ -155,7 +155,7 @@ TEST(DocumentFileDamage, FailedSaveLeavesThePreviousFileAndNoTemporaryFile) {
     std::vector<std::string> log;
     auto r = SaveDocument(canvas, path, BuiltinRegistry(), [&](const std::string& s) { log.push_back(s); });
     EXPECT_EQ(r.Bytes, -1) << f;
-    EXPECT_FALSE(r.Error.empty()) << f;
+    EXPECT_FALSE(r.Message.empty()) << f;
     EXPECT_EQ(log.back(), "Save failed") << f;
     EXPECT_EQ(ReadRaw(path), "the previous document") << f;
     EXPECT_EQ(dir.List(), std::vector<std::string>{"deck.qsl"}) << f;
@@ -168,7 +168,13 @@ TEST(DocumentFileDamage, SavesThatWouldLoseDataStopWithAMessage) {
     void (*prepare)(TQuarrionCanvas&);
     const char* reason;
   } cases[] = {
-      {"256 pages", [](TQuarrionCanvas& c) { c.SetPageCount(256); }, "256 pages"},
+      // The canvas refuses a 256th page; one put in past it still stops the save.
+      {"256 pages",
+       [](TQuarrionCanvas& c) {
+         c.SetPageCount(TQuarrionCanvas::MaxPages);
+         c.Pages().emplace_back();
+       },
+       "256 pages"},
       {"long title", [](TQuarrionCanvas& c) { c.CurrentPage().Title.assign(65536, 't'); },
        "title of page 1 is 65536 bytes"},
       {"long author", [](TQuarrionCanvas& c) { c.DocumentInfo.Author.assign(70000, 'a'); },
@@ -189,7 +195,7 @@ TEST(DocumentFileDamage, SavesThatWouldLoseDataStopWithAMessage) {
     std::vector<std::string> log;
     auto r = SaveDocument(canvas, path, BuiltinRegistry(), [&](const std::string& s) { log.push_back(s); });
     EXPECT_EQ(r.Bytes, -1) << c.what;
-    EXPECT_NE(r.Error.find(c.reason), std::string::npos) << c.what << ": " << r.Error;
+    EXPECT_NE(r.Message.find(c.reason), std::string::npos) << c.what << ": " << r.Message;
     EXPECT_EQ(log.back(), "Save failed");
     EXPECT_EQ(ReadRaw(path), "previous") << c.what;
   }
@@ -211,7 +217,7 @@ TEST(DocumentFileDamage, UnregisteredOrShadowedClassesAreNotSaved) {
   canvas.Add(std::make_unique<Plugin>(0, 0, 5, 5));
   TempDir dir;
   auto r = SaveDocument(canvas, dir.File("a.qsl"), BuiltinRegistry());
-  EXPECT_NE(r.Error.find("not registered"), std::string::npos) << r.Error;
+  EXPECT_NE(r.Message.find("not registered"), std::string::npos) << r.Message;
   // Registered after a class with the same ID, it would come back as that class.
   TLookupTableManager shadowed;
   RegisterBuiltinClasses(shadowed);
@@ -233,6 +239,6 @@ TEST(DocumentFileDamage, UnwritableTargetFailsBeforeAnyProgress) {
   EXPECT_TRUE(log.empty());
   auto l = LoadDocument(canvas, dir.File("absent.qsl"), BuiltinRegistry(), progress);
   EXPECT_EQ(l.Bytes, -1);
-  EXPECT_NE(l.Error.find("absent.qsl"), std::string::npos);
+  EXPECT_NE(l.Message.find("absent.qsl"), std::string::npos);
   EXPECT_EQ(log, (std::vector<std::string>{"Initiating load ...", "Load failed"}));
 }

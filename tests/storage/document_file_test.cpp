@@ -153,7 +153,7 @@ TEST(DocumentFile, ReservedTextsWrittenByAnotherWriterAreSkipped) {
   std::string content = image;
   ScrambleBytes(content);
   auto r = LoadDocumentFromBytes(loaded, content, BuiltinRegistry());
-  ASSERT_TRUE(r.Ok()) << r.Error;
+  ASSERT_TRUE(r.Ok()) << r.Message;
   EXPECT_EQ(r.Bytes, static_cast<long long>(image.size()));
   EXPECT_EQ(loaded.CurrentPage().MinorEntry, "Min");
   EXPECT_EQ(loaded.DocumentInfo.Title, "Doc");
@@ -171,7 +171,7 @@ TEST(DocumentFile, SaveAndLoadReportTheirStepsInOrder) {
   std::vector<std::string> saveLog, loadLog;
   auto save = SaveDocument(canvas, path, BuiltinRegistry(),
                            [&](const std::string& s) { saveLog.push_back(s); });
-  ASSERT_TRUE(save.Ok()) << save.Error;
+  ASSERT_TRUE(save.Ok()) << save.Message;
   EXPECT_EQ(save.Bytes, static_cast<long long>(ReadRaw(path).size()));
   EXPECT_EQ(saveLog, (std::vector<std::string>{
                          "Initiating save ...", "Creating page information ...",
@@ -183,7 +183,7 @@ TEST(DocumentFile, SaveAndLoadReportTheirStepsInOrder) {
   TQuarrionCanvas target(&host);
   auto load = LoadDocument(target, path, BuiltinRegistry(),
                            [&](const std::string& s) { loadLog.push_back(s); });
-  ASSERT_TRUE(load.Ok()) << load.Error;
+  ASSERT_TRUE(load.Ok()) << load.Message;
   EXPECT_EQ(load.Bytes, static_cast<long long>(ImageOf(canvas).size()));
   EXPECT_EQ(loadLog, (std::vector<std::string>{
                          "Initiating load ...", "Decompressing file ...", "Parsing file ...",
@@ -192,4 +192,40 @@ TEST(DocumentFile, SaveAndLoadReportTheirStepsInOrder) {
                          "Building objects ...", path + " opened successfully"}));
   EXPECT_GE(host.MessagePumps, int(loadLog.size())) << "each text is shown at once";
   EXPECT_EQ(dir.List(), std::vector<std::string>{"deck.qsl"});
+}
+
+TEST(DocumentFile, TheLargestDocumentSavesAndLoadsAndTakesNoFurtherPage) {
+  TempDir dir;
+  std::string path = dir.File("deck.qsl");
+  TQuarrionCanvas canvas;
+  while (canvas.AddPage(canvas.PageCount(), true, false)) {
+  }
+  ASSERT_EQ(canvas.PageCount(), 255);
+  canvas.Pages()[254].Title = "Last";
+  canvas.Pages()[254].IsMaster = true;
+  canvas.SetPageIndexQuietly(254);
+  canvas.Add(std::make_unique<TPDFRectangle>(1, 2, 3, 4));
+  ASSERT_TRUE(SaveDocument(canvas, path, BuiltinRegistry()).Ok());
+  // The header holds the count and the shown page in one byte each, and the flag sets
+  // reach the last page.
+  std::string image = DecodeDocumentContent([&] {
+    std::string f = ReadRaw(path);
+    ScrambleBytes(f);
+    return f;
+  }());
+  EXPECT_EQ(std::uint8_t(image[4]), 255);
+  EXPECT_EQ(std::uint8_t(image[5]), 254);
+  EXPECT_EQ(std::uint8_t(image[6 + 254 / 8]), 1 << (254 % 8));
+
+  TQuarrionCanvas loaded;
+  auto r = LoadDocument(loaded, path, BuiltinRegistry());
+  ASSERT_TRUE(r.Ok()) << r.Message;
+  EXPECT_EQ(loaded.PageCount(), 255);
+  EXPECT_EQ(loaded.Page(), 254);
+  EXPECT_EQ(loaded.CurrentPage().Title, "Last");
+  EXPECT_TRUE(loaded.CurrentPage().IsMaster);
+  EXPECT_EQ(loaded.CurrentPage().Objects.size(), 1u);
+  EXPECT_FALSE(loaded.AddPage(0, true, false));
+  EXPECT_EQ(loaded.PageCount(), 255);
+  EXPECT_EQ(ImageOf(loaded), image);
 }

@@ -61,7 +61,7 @@ std::string ReloadedImage(TQuarrionCanvas& canvas, TQuarrionCanvas& into) {
   std::string content = EncodeDocumentContent(ImageOf(canvas));
   ScrambleBytes(content);
   auto r = LoadDocumentFromBytes(into, content, BuiltinRegistry(), "doc");
-  if (!r.Ok()) throw std::runtime_error("reload failed: " + r.Error);
+  if (!r.Ok()) throw std::runtime_error("reload failed: " + r.Message);
   return ImageOf(into);
 }
 

@@ -1,0 +1,33 @@
+// Arbitrary bytes as a stencil file image. Reading must end in success or a clean failure;
+// whatever was read must save, and what it saves must read back completely to the same
+// bytes.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "storage/lookup_table_manager.h"
+#include "storage/stencil_file.h"
+
+namespace {
+const TLookupTableManager& Registry() {
+  static const TLookupTableManager registry = [] {
+    TLookupTableManager r;
+    RegisterBuiltinClasses(r);
+    return r;
+  }();
+  return registry;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::vector<TStencil> stencils;
+  ReadStencilImage(std::string_view(reinterpret_cast<const char*>(data), size), Registry(), stencils);
+  std::string first = WriteStencilImage(stencils, Registry());
+  std::vector<TStencil> again;
+  if (!ReadStencilImage(first, Registry(), again).Ok()) __builtin_trap();
+  if (again.size() != stencils.size()) __builtin_trap();
+  if (WriteStencilImage(again, Registry()) != first) __builtin_trap();
+  return 0;
+}
