@@ -162,6 +162,28 @@ class ExportCommandsTest : public QObject {
     QVERIFY(w.Modified());
   }
 
+  // With ShowDocPropsOnNew, a new document opens its properties; a kept one does not.
+  void newShowsDocumentProperties_data() {
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<QStringList>("asked");
+    QTest::newRow("unchanged document") << false << QStringList{"Document Properties"};
+    QTest::newRow("changes kept by Cancel") << true << QStringList{"Save changes to (untitled)?"};
+  }
+  void newShowsDocumentProperties() {
+    QFETCH(bool, modified);
+    QFETCH(QStringList, asked);
+    TestWindow t;
+    MainWindow& w = *t.Window;
+    StartWindow(w);
+    EnvironmentInfo().ShowDocPropsOnNew = true;
+    w.SetModified(modified);
+    t.Prompts->YesNoCancelAnswers = {TAnswer::Cancel};
+    t.Prompts->DialogScripts.push_back([](QDialog&) { return false; });
+    QVERIFY(Trigger(w, ActionId::FileNew));
+    QCOMPARE(t.Prompts->Asked, asked);
+    EnvironmentInfo().ShowDocPropsOnNew = false;
+  }
+
   // Cancel changes nothing.
   void documentPropertiesCancelled() {
     TestWindow t;
