@@ -10,6 +10,7 @@
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
 
+#include "app/commands.h"
 #include "app/page_list.h"
 #include "app/page_panel.h"
 #include "app/tooltip_gate.h"
@@ -32,6 +33,7 @@ MainWindow::MainWindow(TLookupTableManager& registry, QWidget* parent)
   RouteHints();
   ConnectWorkArea();
   ConnectFileCommands();
+  CreateCommands();
   UpdateCaption();
 }
 

@@ -10,6 +10,7 @@
 #include "app/prompts.h"
 #include "shell/designer_settings.h"
 
+class Commands;
 class QLabel;
 class QMenu;
 class QSplitter;
@@ -49,6 +50,8 @@ class MainWindow : public QMainWindow {
   QWidget* StencilPlace() const { return stencilPlace_; }
   QLabel* StatusText() const { return status_; }
   void SetPrompts(std::unique_ptr<Prompts> prompts);
+  // The commands of the Edit, Object, Slide, Tools and Help menus and the exports.
+  Commands& Cmds() { return *commands_; }
   Prompts& Ask() { return *prompts_; }
   // Where the settings are read and written (QSettings unless replaced).
   SettingsStore& Store();
@@ -123,6 +126,7 @@ class MainWindow : public QMainWindow {
   void ConnectWorkArea();
   void RouteHints();
   void ConnectFileCommands();
+  void CreateCommands();  // commands.cpp
   void UpdateCaption();
   void ApplyPageListHeight();
   bool SaveChangesFirst();
@@ -140,6 +144,7 @@ class MainWindow : public QMainWindow {
   TLookupTableManager& registry_;
   ActionRegistry actions_;
   std::unique_ptr<Prompts> prompts_;
+  std::unique_ptr<Commands> commands_;
   WorkAreaWidget* workAreaWidget_ = nullptr;
   PagePanel* pagePanel_ = nullptr;
   PageList* pageList_ = nullptr;
