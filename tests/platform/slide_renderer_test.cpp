@@ -89,7 +89,7 @@ TEST(SlideRenderer, EveryObjectKindLandsOnItsPixels) {
   TQuarrionCanvas canvas;
   BuildSampleSlide(canvas);
   // 864 pixels for 432 points: two pixels per point, so page point p is pixel 2p.
-  QImage image = RenderSlideToImage(canvas, 1, 864);
+  QImage image = RenderSlideToImage(canvas, 1, 864, TDrawMode::WorkArea);
   ASSERT_EQ(image.width(), 864);
   ASSERT_EQ(image.height(), 648);
 
@@ -137,7 +137,7 @@ TEST(SlideRenderer, EveryObjectKindLandsOnItsPixels) {
 TEST(SlideRenderer, MatchesTheReferencePicture) {
   TQuarrionCanvas canvas;
   BuildSampleSlide(canvas);
-  QImage image = RenderSlideToImage(canvas, 1, 864);
+  QImage image = RenderSlideToImage(canvas, 1, 864, TDrawMode::WorkArea);
   const QString reference = QStringLiteral(QUARRION_PLATFORM_DATA "/sample_slide.png");
   if (std::getenv("QUARRION_UPDATE_REFERENCE")) {
     ASSERT_TRUE(image.save(reference));
@@ -162,7 +162,7 @@ TEST(SlideRenderer, LeavesTheDocumentAsItWas) {
   canvas.DocumentInfo.BackgroundGradient = std::move(gradient);
   canvas.DocumentInfo.BackgroundIsGradient = true;
 
-  QImage image = RenderSlideToImage(canvas, 0, 432);
+  QImage image = RenderSlideToImage(canvas, 0, 432, TDrawMode::WorkArea);
   EXPECT_EQ(image.size(), QSize(432, 324));
   EXPECT_TRUE(Near(At(image, 1, 100), kRed, 12));  // the gradient's start colour
   EXPECT_EQ(canvas.Page(), 1);
@@ -175,9 +175,9 @@ TEST(SlideRenderer, LeavesTheDocumentAsItWas) {
 
 TEST(SlideRenderer, RefusesWhatCannotBeDrawn) {
   TQuarrionCanvas canvas;
-  EXPECT_TRUE(RenderSlideToImage(canvas, 1, 800).isNull());
-  EXPECT_TRUE(RenderSlideToImage(canvas, -1, 800).isNull());
-  EXPECT_TRUE(RenderSlideToImage(canvas, 0, 0).isNull());
+  EXPECT_TRUE(RenderSlideToImage(canvas, 1, 800, TDrawMode::Show).isNull());
+  EXPECT_TRUE(RenderSlideToImage(canvas, -1, 800, TDrawMode::Show).isNull());
+  EXPECT_TRUE(RenderSlideToImage(canvas, 0, 0, TDrawMode::Show).isNull());
   canvas.PageWidth = 0;
-  EXPECT_TRUE(RenderSlideToImage(canvas, 0, 800).isNull());
+  EXPECT_TRUE(RenderSlideToImage(canvas, 0, 800, TDrawMode::Show).isNull());
 }
