@@ -1,5 +1,7 @@
 #include "dialogs/markup_highlighter.h"
 
+#include <QTextBlock>
+
 MarkupHighlighter::MarkupHighlighter(QTextDocument* document) : QSyntaxHighlighter(document) {
   tag_.setForeground(QColor(0x00, 0x00, 0xC0));
   field_.setForeground(QColor(0x80, 0x00, 0x80));
@@ -7,8 +9,18 @@ MarkupHighlighter::MarkupHighlighter(QTextDocument* document) : QSyntaxHighlight
   entity_.setForeground(QColor(0x00, 0x80, 0x00));
 }
 
+namespace {
+// Whether a ">" follows in a later line: without one, a "<" is shown as it is typed.
+bool ClosedLater(const QTextBlock& block) {
+  for (QTextBlock next = block.next(); next.isValid(); next = next.next())
+    if (next.text().contains(QLatin1Char('>'))) return true;
+  return false;
+}
+}  // namespace
+
 int MarkupHighlighter::TagFrom(const QString& text, int from, State kind) {
   const int close = text.indexOf(QLatin1Char('>'), from);
+  if (close < 0 && !ClosedLater(currentBlock())) return from + 1;
   const int end = close < 0 ? int(text.size()) : close + 1;
   setFormat(from, end - from, kind == InField ? field_ : tag_);
   if (close < 0) setCurrentBlockState(kind);
