@@ -74,7 +74,12 @@ class GradientPropsTest : public QObject {
     QCOMPARE(dialog.Colour(), RGBColour(0, 128, 0));
     QCOMPARE(Child<QSlider>(dialog, "SolidGreen")->value(), 128);
     QCOMPARE(Child<QSlider>(dialog, "SolidRed")->value(), 0);
-    QCOMPARE(hex->text(), QString("8000"));  // not rewritten while typed in
+    QCOMPARE(hex->text(), QString("8000"));
+    // Typing does not rewrite the field, so the caret stays where the person typed.
+    QTest::keyClick(hex, Qt::Key_Home);
+    QTest::keyClicks(hex, "1F");
+    QCOMPARE(hex->text(), QString("1F8000"));
+    QCOMPARE(dialog.Colour(), RGBColour(31, 128, 0));
     // The sliders write the field in full.
     SlideTo(Child<QSlider>(dialog, "SolidRed"), 255);
     QCOMPARE(hex->text(), QString("FF8000"));
@@ -197,6 +202,9 @@ class GradientPropsTest : public QObject {
     dialog.SetGradientAllowed(false);
     QTest::mouseClick(Child<QWidget>(dialog, "UseGradient"), Qt::LeftButton);
     QVERIFY(!dialog.GradientChosen());
+    dialog.ShowGradientPanel(true);
+    QVERIFY(!dialog.GradientChosen());
+    QVERIFY(!Child<QWidget>(dialog, "GradPanel")->isVisible());
   }
 };
 
