@@ -16,6 +16,7 @@ TForm6::TForm6(QWidget* parent) : TSmallDialog(QStringLiteral("Go To Page"), par
   layout->addWidget(AddLabel(QStringLiteral("Select &Page:"), pages_));
   layout->addWidget(pages_, 1);
   AddButtons(layout);
+  SetTabOrder({pages_});
   SetInitialControl(pages_);
   resize(320, 360);
 }

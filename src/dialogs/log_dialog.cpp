@@ -23,6 +23,7 @@ TLog::TLog(QWidget* parent) : TSmallDialog(QStringLiteral("Message Log"), parent
   QPushButton* clear = AddButton(QStringLiteral("Clear"), QStringLiteral("&Clear"));
   buttons->addWidget(clear);
   connect(clear, &QPushButton::clicked, this, &TLog::Clear);
+  SetTabOrder({log_});
   SetInitialControl(log_);
   resize(480, 320);
 }

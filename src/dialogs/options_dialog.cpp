@@ -44,6 +44,7 @@ TOptions::TOptions(QWidget* parent) : TSmallDialog(QStringLiteral("Options"), pa
   layout->addWidget(interfaceBox);
   layout->addStretch(1);
   AddButtons(layout);
+  SetTabOrder({startViewer_, confirmDelete_, showPropsOnAdd_, snapToGrid_, gridSize_, showDocProps_, showTips_});
 
   connect(snapToGrid_, &QCheckBox::toggled, gridSize_, &QWidget::setEnabled);
   SetInitialControl(confirmDelete_);

@@ -45,6 +45,7 @@ TPageProps::TPageProps(QWidget* parent) : TSmallDialog(QStringLiteral("Page Prop
   layout->addLayout(grid);
   layout->addStretch(1);
   AddButtons(layout);
+  SetTabOrder({title_, hasMajor_, major_, hasMinor_, minor_});
 
   connect(hasMajor_, &QCheckBox::toggled, major_, &QWidget::setEnabled);
   connect(hasMinor_, &QCheckBox::toggled, minor_, &QWidget::setEnabled);

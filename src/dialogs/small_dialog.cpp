@@ -71,6 +71,13 @@ QBoxLayout* TSmallDialog::AddButtons(QBoxLayout* layout, bool withCancel) {
   return row;
 }
 
+void TSmallDialog::SetTabOrder(std::initializer_list<QWidget*> controls) {
+  QList<QWidget*> chain(controls.begin(), controls.end());
+  for (const char* name : {"OK", "Cancel", "Clear"})
+    if (auto* button = findChild<QPushButton*>(QString::fromLatin1(name))) chain.append(button);
+  for (qsizetype i = 0; i + 1 < chain.size(); ++i) setTabOrder(chain[i], chain[i + 1]);
+}
+
 void TSmallDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (initialControl_) initialControl_->setFocus(Qt::OtherFocusReason);

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 
 class QBoxLayout;
 class QCheckBox;
@@ -35,6 +36,8 @@ class TSmallDialog : public QDialog {
   // Appends the buttons row to `layout`: "OK" (default) and, unless `withCancel` is false,
   // "Cancel". Returns the row so a dialog can add its own buttons in front.
   QBoxLayout* AddButtons(QBoxLayout* layout, bool withCancel = true);
+  // Chains the focus through `controls` in order, then the buttons row.
+  void SetTabOrder(std::initializer_list<QWidget*> controls);
   // The control that takes the focus each time the dialog is shown.
   void SetInitialControl(QWidget* control) { initialControl_ = control; }
 

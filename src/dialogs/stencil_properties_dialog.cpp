@@ -44,6 +44,7 @@ TStencilProperties::TStencilProperties(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid, 1);
   AddButtons(layout);
+  SetTabOrder({package_, name_, icons_});
   SetInitialControl(name_);
   resize(380, 320);
 }
