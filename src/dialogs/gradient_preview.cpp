@@ -15,7 +15,7 @@ bool Near(const QPoint& a, const QPoint& b) {
 }
 }  // namespace
 
-TGradientPreview::TGradientPreview(QWidget* parent) : QWidget(parent) {
+TGradientPreview::TGradientPreview(QWidget* parent) : QFrame(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

@@ -2,7 +2,7 @@
 
 #include <QPoint>
 #include <QRect>
-#include <QWidget>
+#include <QFrame>
 #include <functional>
 #include <memory>
 
@@ -13,7 +13,7 @@ class TPDFGradient;
 // Shows a gradient on a box as if the box were the object that owns it. When editable,
 // the start and end points carry handles that can be dragged; each move (with FullDrag)
 // reports OnChanging, the release OnChange.
-class TGradientPreview : public QWidget {
+class TGradientPreview : public QFrame {
   Q_OBJECT
  public:
   explicit TGradientPreview(QWidget* parent = nullptr);
