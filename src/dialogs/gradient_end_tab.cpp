@@ -67,6 +67,7 @@ GradientEndTab::GradientEndTab(int number, QWidget* parent) : QWidget(parent) {
   auto* column = new QVBoxLayout(this);
   column->addLayout(grid);
   column->addLayout(bottom);
+  column->addStretch(1);
   updating_ = true;
   radius_->SetValue(60);
   updating_ = false;

@@ -54,7 +54,7 @@ ImagePanel::ImagePanel(PanelServices& services, QWidget* parent)
   preserveAspect_ = Check<QCheckBox>("Image_PreserveAspect", tr("Preserve &Aspect"));
   connect(preserveAspect_, &QCheckBox::toggled, this, &ImagePanel::Changed);
   sizeGrid->addWidget(new QLabel(tr("Originally:"), size), 0, 0);
-  sizeGrid->addWidget(originalWidth_, 0, 1, Qt::AlignRight);
+  sizeGrid->addWidget(originalWidth_, 0, 1);
   sizeGrid->addWidget(Times(size), 0, 2);
   sizeGrid->addWidget(originalHeight_, 0, 3);
   sizeGrid->addWidget(Label(tr("&Now:"), width_), 1, 0);
@@ -63,6 +63,7 @@ ImagePanel::ImagePanel(PanelServices& services, QWidget* parent)
   sizeGrid->addWidget(height_, 1, 3);
   height_->setAccessibleName(tr("Now height"));
   sizeGrid->addWidget(preserveAspect_, 2, 0, 1, 4);
+  sizeGrid->setColumnStretch(4, 1);
 
   storeInFile_ = Check<QCheckBox>("Image_StoreInFile", tr("Store &in File"));
   connect(storeInFile_, &QCheckBox::clicked, this, &ImagePanel::StoreInFileClicked);

@@ -52,6 +52,7 @@ LinkPanel::LinkPanel(PanelServices& services, QWidget* parent)
   pageRow->addWidget(pageUpDown_);
   pageRow->addStretch(1);
   jumpGrid->addLayout(pageRow, 4, 1);
+  jumpGrid->setColumnStretch(2, 1);
 
   destinationRow_ = new QWidget(this);
   destination_ = new QLineEdit(destinationRow_);
@@ -71,6 +72,7 @@ LinkPanel::LinkPanel(PanelServices& services, QWidget* parent)
   form->addWidget(jumpTo_, 1, 0, 1, 2);
   form->addWidget(destinationRow_, 2, 0, 1, 2);
   form->setRowStretch(3, 1);
+  form->setColumnStretch(2, 1);
   ShowKind();
 }
 

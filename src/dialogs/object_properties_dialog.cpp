@@ -52,7 +52,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   };
   host_ = new QtCanvasHost(this);
   host_->setObjectName(QStringLiteral("OneObject"));
-  host_->setMinimumSize(320, 240);
+  host_->setMinimumSize(360, 270);
   host_->SetCanvas(&preview_);
 
   auto* top = new QHBoxLayout;
@@ -75,6 +75,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   auto* column = new QVBoxLayout(this);
   column->addLayout(top, 1);
   column->addLayout(bar);
+  resize(940, 560);
 }
 
 TForm2::~TForm2() {

@@ -66,7 +66,7 @@ RectPanel::RectPanel(PanelServices& services, QWidget* parent)
   form->addWidget(colours, 0, 0, 1, 2);
   form->addWidget(flags, 0, 2, 1, 2);
   form->addWidget(Label(tr("&Dash pattern:"), dash_), 1, 0);
-  form->addWidget(dash_, 1, 1, 1, 3);
+  form->addWidget(dash_, 1, 1, 1, 2);
   form->addWidget(Label(tr("Line &thickness:"), thickness_), 2, 0);
   auto* thicknessRow = new QHBoxLayout;
   thicknessRow->addWidget(thickness_);

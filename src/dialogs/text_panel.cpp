@@ -62,10 +62,10 @@ TextPanel::TextPanel(PanelServices& services, QWidget* parent)
   }
 
   auto* form = new QGridLayout(this);
-  form->addWidget(text_, 0, 0, 1, 3);
+  form->addWidget(text_, 0, 0, 1, 2);
   form->addWidget(colours, 1, 0);
   form->addWidget(flags, 1, 1);
-  form->addWidget(BuildFontGroup(), 1, 2);
+  form->addWidget(BuildFontGroup(), 2, 0, 1, 2);
   form->setRowStretch(0, 1);
 }
 
@@ -99,17 +99,18 @@ QWidget* TextPanel::BuildFontGroup() {
   spacingRow->addWidget(new UpDown(lineSpacing_, 0, 65535, 1, this));
   spacingRow->addStretch(1);
   grid->addLayout(spacingRow, 0, 1);
-  grid->addWidget(Label(tr("&Alignment:"), alignment_), 1, 0);
-  grid->addWidget(alignment_, 1, 1);
-  grid->addWidget(Label(tr("&Font:"), font_), 2, 0);
-  grid->addWidget(font_, 2, 1);
-  grid->addWidget(Label(tr("&Size:"), size_), 3, 0);
-  grid->addWidget(size_, 3, 1);
+  grid->addWidget(Label(tr("&Alignment:"), alignment_), 0, 2);
+  grid->addWidget(alignment_, 0, 3);
+  grid->addWidget(Label(tr("&Font:"), font_), 1, 0);
+  grid->addWidget(font_, 1, 1);
+  grid->addWidget(Label(tr("&Size:"), size_), 1, 2);
+  grid->addWidget(size_, 1, 3);
   auto* styles = new QHBoxLayout;
   styles->addWidget(bold_);
   styles->addWidget(italic_);
   styles->addWidget(underline_);
-  grid->addLayout(styles, 4, 0, 1, 2);
+  styles->addStretch(1);
+  grid->addLayout(styles, 2, 0, 1, 4);
   return group;
 }
 

@@ -22,6 +22,7 @@ UpDown::UpDown(NumericField* field, int minimum, int maximum, int step, QWidget*
   };
   add(Qt::UpArrow, 1);
   add(Qt::DownArrow, -1);
+  setFixedSize(16, 22);
   if (!field_->objectName().isEmpty()) setObjectName(field_->objectName() + QStringLiteral("UpDown"));
 }
 
