@@ -82,7 +82,7 @@ QSlider* GradientEndTab::AddSlider(QGridLayout* grid, int row, const QString& na
   slider->setMinimumWidth(180);
   auto* label = new QLabel(caption, this);
   label->setBuddy(slider);
-  slider->setAccessibleName(WithoutAccelerator(caption).chopped(1));
+  slider->setAccessibleName(WithoutAccelerator(caption));
   auto* value = new QLabel(this);
   value->setMinimumWidth(QFontMetrics(value->font()).horizontalAdvance(QStringLiteral("+0.000")));
   value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -50,8 +50,10 @@ TGradProps::TGradProps(QWidget* parent) : QDialog(parent) {
   column->addWidget(gradPanel_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OK"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Cancel"));
+  for (QAbstractButton* button : buttons->buttons()) {
+    button->setObjectName(WithoutAccelerator(button->text()));
+    button->setAccessibleName(WithoutAccelerator(button->text()));
+  }
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   column->addWidget(buttons);
@@ -70,6 +72,7 @@ QWidget* TGradProps::BuildGradientPanel() {
   panel->setObjectName(QStringLiteral("GradPanel"));
   endSelect_ = new QTabWidget(panel);
   endSelect_->setObjectName(QStringLiteral("EndSelect"));
+  endSelect_->setAccessibleName(tr("Gradient ends"));
   for (int i = 0; i < 2; ++i) {
     auto* tab = new GradientEndTab(i + 1, endSelect_);
     ends_[i] = tab;
@@ -110,6 +113,8 @@ QWidget* TGradProps::BuildGradientPanel() {
   radial_ = new QRadioButton(tr("Radial"), type);
   axial_->setObjectName(QStringLiteral("Axial"));
   radial_->setObjectName(QStringLiteral("Radial"));
+  axial_->setAccessibleName(axial_->text());
+  radial_->setAccessibleName(radial_->text());
   auto* typeRow = new QHBoxLayout(type);
   typeRow->addWidget(axial_);
   typeRow->addWidget(radial_);

@@ -41,7 +41,7 @@ QLabel* PropertyPanel::Label(const QString& caption, QWidget* buddy) {
   auto* label = new QLabel(caption, this);
   if (buddy) {
     label->setBuddy(buddy);
-    buddy->setAccessibleName(WithoutAccelerator(caption).remove(QLatin1Char(':')).trimmed());
+    buddy->setAccessibleName(WithoutAccelerator(caption));
   }
   return label;
 }
@@ -56,7 +56,7 @@ NumericField* PropertyPanel::Numeric(const char* name, NumericFormat format) {
 
 void PropertyPanel::Named(QWidget* widget, const char* name, const QString& caption) {
   widget->setObjectName(QString::fromLatin1(name));
-  widget->setAccessibleName(WithoutAccelerator(caption).remove(QLatin1Char(':')).trimmed());
+  widget->setAccessibleName(WithoutAccelerator(caption));
 }
 
 QPushButton* PropertyPanel::Button(const char* name, const QString& caption) {

@@ -74,7 +74,7 @@ QSlider* SolidColourPanel::AddSlider(QGridLayout* grid, int row, const char* nam
   slider->setMinimumWidth(200);
   auto* label = new QLabel(caption, this);
   label->setBuddy(slider);
-  slider->setAccessibleName(WithoutAccelerator(caption).chopped(1));
+  slider->setAccessibleName(WithoutAccelerator(caption));
   value = new QLabel(QStringLiteral("0"), this);
   value->setMinimumWidth(QFontMetrics(value->font()).horizontalAdvance(QStringLiteral("0000")));
   value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
