@@ -59,12 +59,13 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   top->addWidget(panels_);
   top->addWidget(host_, 1);
   auto* bar = new QHBoxLayout;
+  // Created in the order Tab visits them.
+  auto* ok = BarButton("OK", tr("OK"), this);
+  auto* cancel = BarButton("Cancel", tr("Cancel"), this);
   auto* help = BarButton("Help", tr("&Help"), this);
   connect(help, &QPushButton::clicked, this, [this] {
     if (OnHelp && !copies_.empty()) OnHelp(copies_.front()->HelpContext);
   });
-  auto* ok = BarButton("OK", tr("OK"), this);
-  auto* cancel = BarButton("Cancel", tr("Cancel"), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -309,6 +309,122 @@ class ObjectPropertiesTest : public QObject {
     QCOMPARE(text->Text(), std::string("ab\x80"));
   }
 
+  void FillTakesAGradientAndGivesItBack() {
+    TQuarrionCanvas main;
+    auto* a = Place(main, std::make_unique<TPDFRectangle>(10, 10, 60, 40));
+    auto* b = Place(main, std::make_unique<TPDFRectangle>(100, 100, 200, 150));
+    TForm2 dialog;
+    bool offered = false;
+    dialog.Services().RunColourDialog = [&](TGradProps& colours) {
+      offered = true;
+      colours.ShowGradientPanel(true);  // only the fill's dialog lets this through
+      return true;
+    };
+    dialog.Fill(main);
+    dialog.show();
+    auto* fillSwatch = Child<QWidget>(dialog, "Rect_FillColourSwatch");
+    auto* fillGradient = Child<QWidget>(dialog, "Rect_FillGradient");
+    QTest::mouseClick(Child<QPushButton>(dialog, "Rect_FillColour"), Qt::LeftButton);
+    QVERIFY(offered);
+    QVERIFY(!fillSwatch->isVisible() && fillGradient->isVisible());
+    for (TPDFObject* copy : dialog.Copies()) QVERIFY(copy->Gradient());
+    QVERIFY(dialog.Copies()[0]->Gradient() != dialog.Copies()[1]->Gradient());  // each its own
+    // The outline's dialog takes no gradient.
+    QTest::mouseClick(Child<QPushButton>(dialog, "Rect_OutlineColour"), Qt::LeftButton);
+    QVERIFY(dialog.Copies()[0]->Gradient());
+    // A solid fill drops the gradient again.
+    dialog.Services().RunColourDialog = [](TGradProps& colours) {
+      colours.ShowGradientPanel(false);
+      colours.SetColour(0x0000FF);
+      return true;
+    };
+    QTest::mouseClick(Child<QPushButton>(dialog, "Rect_FillColour"), Qt::LeftButton);
+    QVERIFY(fillSwatch->isVisible() && !fillGradient->isVisible());
+    Press(dialog, "OK");
+    dialog.ApplyTo(main);
+    for (auto* r : {a, b}) {
+      QVERIFY(!r->Gradient());
+      QCOMPARE(r->FillColour, TColor(0x0000FF));
+    }
+  }
+
+  void OnlyTheFillOffersAGradient() {
+    TQuarrionCanvas main;
+    Place(main, std::make_unique<TPDFRectangle>(10, 10, 60, 40));
+    TForm2 dialog;
+    bool offered = false;
+    dialog.Services().RunColourDialog = [&](TGradProps& colours) {
+      offered = Child<QPushButton>(colours, "UseGradient")->isEnabled();
+      return false;
+    };
+    dialog.Fill(main);
+    dialog.show();
+    const std::pair<const char*, bool> buttons[] = {
+        {"Rect_OutlineColour", false}, {"Rect_FillColour", true}, {"Rect_ShadowColour", false}};
+    for (const auto& [name, gradient] : buttons) {
+      QTest::mouseClick(Child<QPushButton>(dialog, name), Qt::LeftButton);
+      QVERIFY2(offered == gradient, name);
+    }
+  }
+
+  void ChosenPictureIsLoadedAndMeasured() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tall.png");
+    QImage picture(30, 90, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(path));
+    TQuarrionCanvas main;
+    auto* image = Place(main, std::make_unique<TPDFImage>(10, 10, 42, 42));  // no picture yet
+    TForm2 dialog;
+    dialog.Services().ChoosePicture = [&] { return path; };
+    dialog.Fill(main);
+    dialog.show();
+    auto* width = Child<QLineEdit>(dialog, "Image_Width");
+    QVERIFY(!width->isEnabled());
+    QVERIFY(!Child<QCheckBox>(dialog, "Image_StoreInFile")->isEnabled());  // no file yet
+    QTest::mouseClick(Child<QPushButton>(dialog, "Image_Browse"), Qt::LeftButton);
+    QCOMPARE(Child<QLineEdit>(dialog, "Image_FileName")->text(), path);
+    QCOMPARE(Child<QLabel>(dialog, "Image_OriginalWidth")->text(), QString("30"));
+    QCOMPARE(Child<QLabel>(dialog, "Image_OriginalHeight")->text(), QString("90"));
+    QVERIFY(width->isEnabled());
+    Press(dialog, "OK");
+    dialog.ApplyTo(main);
+    QCOMPARE(QString::fromStdString(image->ImageFileName()), path);
+    QVERIFY(image->Loaded());
+    QCOMPARE(image->Bitmap().Width(), 30);
+  }
+
+  void MovingAGuideInThePreviewShowsItsPosition() {
+    TQuarrionCanvas main;
+    Place(main, std::make_unique<TPDFGuide>(0, 50, 0, 50));
+    TForm2 dialog;
+    dialog.resize(700, 450);
+    dialog.Fill(main);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    DragInPreview(dialog, {100, 50}, 0, 40);
+    const int top = dialog.Copies()[0]->Top;
+    QVERIFY(top > 50);
+    QCOMPARE(Child<QLineEdit>(dialog, "Guide_Position")->text(), QString::number(top));
+  }
+
+  void SymbolFaceDropsBoldAndItalic() {
+    TQuarrionCanvas main;
+    auto* text = Place(main, std::make_unique<TPDFText>(TTextFont{0, 12000, 3}, "ab", 10, 10, 200, 100));
+    TForm2 dialog;
+    dialog.Fill(main);
+    dialog.show();
+    auto* font = Child<QComboBox>(dialog, "Text_Font");
+    const int symbol = font->findText("Symbol");
+    QVERIFY(symbol >= 0);
+    font->setCurrentIndex(symbol);
+    QVERIFY(!Child<QCheckBox>(dialog, "Text_Bold")->isEnabled());
+    Press(dialog, "OK");
+    dialog.ApplyTo(main);
+    QCOMPARE(text->FontFace, symbol);
+    QCOMPARE(int(text->FontStyle), 0);  // the boxes stay checked but count only when enabled
+  }
+
  private:
   static QString TPDFTextPoints(double points) {
     QString s = QString::number(points);
