@@ -77,36 +77,7 @@ QWidget* TGradProps::BuildGradientPanel() {
     auto* tab = new GradientEndTab(i + 1, endSelect_);
     ends_[i] = tab;
     endSelect_->addTab(tab, i == 0 ? tr("Start (Back)") : tr("End (Front)"));
-    auto end = [this, i]() -> TGradientEnd& {
-      TPDFGradient* g = preview_->Gradient();
-      return i == 0 ? g->Start : g->End;
-    };
-    tab->OnColour = [this, i, end](TColor c) {
-      if (updating_) return;
-      // Every entry, the custom one (the preview's) included, shows the user's colours.
-      if (i == 0)
-        presets_->SetStartColour(c);
-      else
-        presets_->SetEndColour(c);
-      end().Colour = c;
-      GradientEdited();
-    };
-    tab->OnPosition = [this, end](double x, double y) {
-      if (updating_) return;
-      end().X = x;
-      end().Y = y;
-      GradientEdited();
-    };
-    tab->OnRadius = [this, end](double r) {
-      if (updating_) return;
-      end().Radius = r;
-      GradientEdited();
-    };
-    tab->OnExtend = [this, end](bool on) {
-      if (updating_) return;
-      end().Extend = on;
-      GradientEdited();
-    };
+    WireEnd(i);
   }
   auto* type = new QGroupBox(tr("Gradient Type"), panel);
   axial_ = new QRadioButton(tr("Axial"), type);
@@ -145,6 +116,40 @@ QWidget* TGradProps::BuildGradientPanel() {
   row->addLayout(left);
   row->addLayout(right);
   return panel;
+}
+
+void TGradProps::WireEnd(int i) {
+  GradientEndTab* tab = ends_[i];
+  auto end = [this, i]() -> TGradientEnd& {
+    TPDFGradient* g = preview_->Gradient();
+    return i == 0 ? g->Start : g->End;
+  };
+  tab->OnColour = [this, i, end](TColor c) {
+    if (updating_) return;
+    // Every entry, the custom one (the preview's) included, shows the user's colours.
+    if (i == 0)
+      presets_->SetStartColour(c);
+    else
+      presets_->SetEndColour(c);
+    end().Colour = c;
+    GradientEdited();
+  };
+  tab->OnPosition = [this, end](double x, double y) {
+    if (updating_) return;
+    end().X = x;
+    end().Y = y;
+    GradientEdited();
+  };
+  tab->OnRadius = [this, end](double r) {
+    if (updating_) return;
+    end().Radius = r;
+    GradientEdited();
+  };
+  tab->OnExtend = [this, end](bool on) {
+    if (updating_) return;
+    end().Extend = on;
+    GradientEdited();
+  };
 }
 
 void TGradProps::SetColour(TColor colour) { solid_->SetColour(colour); }

@@ -41,6 +41,8 @@ class TGradProps : public QDialog {
 
  private:
   QWidget* BuildGradientPanel();
+  // Connects end `i`'s tab to the preview's gradient and the preset list.
+  void WireEnd(int i);
   void Reload();
   void PresetChosen(int row);
   void TypeChosen();
