@@ -425,6 +425,62 @@ class ObjectPropertiesTest : public QObject {
     QCOMPARE(int(text->FontStyle), 0);  // the boxes stay checked but count only when enabled
   }
 
+  void TextKeepsToTheLengthADocumentHolds() {
+    TQuarrionCanvas main;
+    auto* text = Place(main, std::make_unique<TPDFText>(TTextFont{}, "ab", 10, 10, 200, 100));
+    TForm2 dialog;
+    QStringList warnings;
+    dialog.Services().Warn = [&](const QString& m) { warnings << m; };
+    dialog.Fill(main);
+    dialog.show();
+    auto* field = Child<QPlainTextEdit>(dialog, "Text_Text");
+    field->moveCursor(QTextCursor::End);
+    field->insertPlainText(QString(int(MaxTextLength) - 3, QLatin1Char('x')));
+    QVERIFY(warnings.isEmpty());
+    // A line end is two characters in the document: one more than fits.
+    field->insertPlainText("\n");
+    QCOMPARE(warnings.size(), 1);
+    field->insertPlainText("y");
+    QCOMPARE(warnings.size(), 1);
+    Press(dialog, "OK");
+    dialog.ApplyTo(main);
+    QCOMPARE(text->Text().size(), MaxTextLength);
+    QCOMPARE(text->Text().back(), 'y');
+  }
+
+  void NumericFieldsKeepTheirLimits_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    // The shadow offset is held in a byte around zero by the file: 127 is the most.
+    QTest::newRow("shadow offset") << 0 << "Rect_ShadowX" << "200" << "127";
+    QTest::newRow("no negative shadow") << 0 << "Rect_ShadowY" << "5-" << "5";
+    QTest::newRow("thickness takes decimals") << 0 << "Rect_Thickness" << "2.5" << "2.5";
+    QTest::newRow("thickness maximum") << 1 << "Line_Thickness" << "99999" << "65535";
+    QTest::newRow("tolerance maximum") << 3 << "Image_Tolerance" << "300" << "255";
+    QTest::newRow("whole image sizes") << 3 << "Image_Width" << "12.5" << "125";
+    QTest::newRow("absolute page has no sign") << 5 << "Annot_Page" << "-3" << "03";
+  }
+  void NumericFieldsKeepTheirLimits() {
+    QFETCH(int, kind);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    std::unique_ptr<TPDFObject> objects[] = {
+        std::make_unique<TPDFRectangle>(0, 0, 10, 10), std::make_unique<TPDFLine>(0, 0, 10, 10),
+        nullptr, std::make_unique<TPDFImage>(0, 0, 10, 10), nullptr, std::make_unique<TPDFAnnot>(0, 0, 10, 10)};
+    TQuarrionCanvas main;
+    Place(main, std::move(objects[kind]));
+    TForm2 dialog;
+    dialog.Fill(main);
+    dialog.show();
+    auto* edit = Child<QLineEdit>(dialog, field.toLatin1().constData());
+    edit->setEnabled(true);  // the picture's size fields wait for a picture
+    Retype(edit, typed.replace('.', QChar::fromLatin1(NumericField::DecimalSeparator())));
+    QFETCH(QString, kept);
+    QCOMPARE(edit->text(), kept.replace('.', QChar::fromLatin1(NumericField::DecimalSeparator())));
+  }
+
  private:
   static QString TPDFTextPoints(double points) {
     QString s = QString::number(points);
