@@ -70,6 +70,36 @@ class PropertyDialogsAccessTest : public QObject {
     QTEST(topic, "topic");
   }
 
+  void FocusStartsOnThePagesFirstControl_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("first");
+    QTest::newRow("rectangle") << 0 << 1 << "Rect_OutlineColour";
+    QTest::newRow("text") << 2 << 1 << "Text_Text";
+    QTest::newRow("one picture") << 3 << 1 << "Image_Browse";
+    QTest::newRow("two pictures") << 3 << 2 << "Image_PreserveAspect";
+    QTest::newRow("link") << 5 << 1 << "Annot_Type";
+  }
+  void FocusStartsOnThePagesFirstControl() {
+    QFETCH(int, kind);
+    QFETCH(int, count);
+    TQuarrionCanvas main;
+    for (int i = 0; i < count; ++i) {
+      std::unique_ptr<TPDFObject> objects[] = {
+          std::make_unique<TPDFRectangle>(0, 0, 10, 10), nullptr, std::make_unique<TPDFText>(0, 0, 10, 10),
+          std::make_unique<TPDFImage>(0, 0, 10, 10), nullptr, std::make_unique<TPDFAnnot>(0, 0, 10, 10)};
+      main.Add(std::move(objects[kind]));
+    }
+    for (int i = 0; i < count; ++i) main.AddToSelection(i);
+    TForm2 dialog;
+    dialog.Fill(main);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(QApplication::focusWidget());
+    QTEST(QApplication::focusWidget()->objectName(), "first");
+  }
+
   void ColourPropertiesNamesItsControls() {
     TGradProps dialog;
     dialog.SetGradientAllowed(true);
