@@ -30,6 +30,8 @@ ImagePanel::ImagePanel(PanelServices& services, QWidget* parent)
     : PropertyPanel("PropPanel_Image", services, parent) {
   fileName_ = new QLineEdit(this);
   fileName_->setObjectName(QStringLiteral("Image_FileName"));
+  // A document keeps 255 bytes of a picture's name, one byte per character.
+  fileName_->setMaxLength(int(TPDFImage::kMaxNameLength));
   new Windows1252Guard(fileName_, [this](const QString& m) {
     if (services_.Warn) services_.Warn(m);
   });
