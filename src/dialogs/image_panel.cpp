@@ -155,6 +155,12 @@ void ImagePanel::Apply(TPDFObject& obj) {
 void ImagePanel::Browse() {
   const QString chosen = services_.ChoosePicture ? services_.ChoosePicture() : QString();
   if (chosen.isEmpty()) return;
+  if (chosen.size() > qsizetype(TPDFImage::kMaxNameLength)) {
+    // Cut short, the name would point at another file.
+    if (services_.Warn)
+      services_.Warn(tr("The picture's file name is longer than %1 characters.").arg(TPDFImage::kMaxNameLength));
+    return;
+  }
   fileName_->setText(chosen);
   FileNameLeft();
 }

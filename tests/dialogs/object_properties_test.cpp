@@ -376,12 +376,20 @@ class ObjectPropertiesTest : public QObject {
     TQuarrionCanvas main;
     auto* image = Place(main, std::make_unique<TPDFImage>(10, 10, 42, 42));  // no picture yet
     TForm2 dialog;
-    dialog.Services().ChoosePicture = [&] { return path; };
     dialog.Fill(main);
     dialog.show();
     auto* width = Child<QLineEdit>(dialog, "Image_Width");
     QVERIFY(!width->isEnabled());
     QVERIFY(!Child<QCheckBox>(dialog, "Image_StoreInFile")->isEnabled());  // no file yet
+    QStringList warnings;
+    dialog.Services().Warn = [&](const QString& m) { warnings << m; };
+    // A name longer than a document keeps is refused, not cut short.
+    const QString tooLong = dir.path() + "/" + QString(260, QLatin1Char('n')) + ".png";
+    dialog.Services().ChoosePicture = [&] { return tooLong; };
+    QTest::mouseClick(Child<QPushButton>(dialog, "Image_Browse"), Qt::LeftButton);
+    QCOMPARE(warnings.size(), 1);
+    QCOMPARE(Child<QLineEdit>(dialog, "Image_FileName")->text(), QString());
+    dialog.Services().ChoosePicture = [&] { return path; };
     QTest::mouseClick(Child<QPushButton>(dialog, "Image_Browse"), Qt::LeftButton);
     QCOMPARE(Child<QLineEdit>(dialog, "Image_FileName")->text(), path);
     QCOMPARE(Child<QLabel>(dialog, "Image_OriginalWidth")->text(), QString("30"));
