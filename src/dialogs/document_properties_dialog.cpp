@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_text.h"
+#include "dialogs/gradient_preview.h"
+#include "dialogs/gradient_props_dialog.h"
 #include "dialogs/numeric_field.h"
 #include "objects/gradient.h"
 
@@ -53,13 +55,17 @@ QWidget* TDocumentProperties::CreatePageDefaults() {
   auto* group = new QGroupBox(QStringLiteral("Page Defaults"), this);
   QPushButton* colourButton = AddButton(QStringLiteral("BGCB"), QStringLiteral("Background &Colour"));
   connect(colourButton, &QPushButton::clicked, this, [this] {
-    if (onBackgroundColour_) onBackgroundColour_();
+    if (onBackgroundColour_)
+      onBackgroundColour_();
+    else
+      ChooseBackground();
   });
   colourSwatch_ = MakeSwatch(group, QStringLiteral("BGC"), QStringLiteral("Background colour"));
-  // The gradient swatch: the colour and gradient dialog's preview control will be placed
-  // here; until it is, this grey ground marks that the background is a gradient.
-  gradientSwatch_ = MakeSwatch(group, QStringLiteral("BG_Grad"), QStringLiteral("Background gradient"));
-  Paint(gradientSwatch_, Qt::gray);
+  // The gradient swatch: the gradient drawn on a white box over grey, not editable.
+  gradientSwatch_ = new TGradientPreview(group);
+  gradientSwatch_->setObjectName(QStringLiteral("BG_Grad"));
+  gradientSwatch_->setAccessibleName(QStringLiteral("Background gradient"));
+  gradientSwatch_->setFixedSize(colourSwatch_->size());
   gradientSwatch_->hide();
 
   sizeX_ = new NumericField(group);
@@ -120,15 +126,35 @@ void TDocumentProperties::SetBackgroundColour(TColor colour) {
   colour_ = colour;
   gradient_.reset();
   Paint(colourSwatch_, QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
+  gradientSwatch_->SetGradient(nullptr);
   gradientSwatch_->hide();
   colourSwatch_->show();
 }
 
 void TDocumentProperties::SetBackgroundGradient(const TPDFGradient& gradient) {
   gradient_ = std::unique_ptr<TPDFGradient>(static_cast<TPDFGradient*>(gradient.Clone().release()));
+  gradientSwatch_->SetGradient(CopyBackgroundGradient());
   colourSwatch_->hide();
   gradientSwatch_->show();
   gradientSwatch_->update();
+}
+
+void TDocumentProperties::SetStoredGradient(const TPDFGradient* gradient) {
+  storedGradient_.reset();
+  if (gradient) storedGradient_.reset(static_cast<TPDFGradient*>(gradient->Clone().release()));
+}
+
+void TDocumentProperties::ChooseBackground() {
+  TGradProps dialog(this);
+  dialog.move(ColourDialogPosition());
+  dialog.SetColour(colour_);
+  dialog.SetGradientAllowed(true);
+  dialog.SetGradient(gradient_ ? gradient_.get() : storedGradient_.get());
+  dialog.ShowGradientPanel(gradient_ != nullptr);
+  const bool ok = RunColourDialog ? RunColourDialog(dialog) : dialog.exec() == QDialog::Accepted;
+  if (!ok) return;
+  SetBackgroundColour(dialog.Colour());
+  if (dialog.GradientChosen() && dialog.Gradient()) SetBackgroundGradient(*dialog.Gradient());
 }
 
 std::unique_ptr<TPDFGradient> TDocumentProperties::CopyBackgroundGradient() const {

@@ -10,6 +10,8 @@
 
 class QCheckBox;
 class QFrame;
+class TGradientPreview;
+class TGradProps;
 class QLineEdit;
 class NumericField;
 class TPDFGradient;
@@ -23,9 +25,17 @@ class TDocumentProperties : public TSmallDialog {
   explicit TDocumentProperties(QWidget* parent = nullptr);
   ~TDocumentProperties() override;
 
-  // Run by "Background &Colour". The caller opens the colour and gradient dialog (at
-  // ColourDialogPosition()) and answers with SetBackgroundColour or SetBackgroundGradient.
+  // Run by "Background &Colour" in place of the built-in choice (ChooseBackground).
   void SetOnBackgroundColour(std::function<void()> hook) { onBackgroundColour_ = std::move(hook); }
+  // Runs the colour dialog for "Background &Colour" (already placed and preset); true on
+  // OK. By default it is run modally; tests answer it directly.
+  std::function<bool(TGradProps&)> RunColourDialog;
+  // The document's stored background gradient, offered when the background is a colour.
+  void SetStoredGradient(const TPDFGradient* gradient);
+  // What "Background &Colour" does without a hook: the colour and gradient dialog at
+  // ColourDialogPosition(), preset with the swatch's colour and the current gradient; OK
+  // shows the chosen colour, or the chosen gradient in place of the colour swatch.
+  void ChooseBackground();
   // 30 pixels right of and below this window's top-left corner.
   QPoint ColourDialogPosition() const;
 
@@ -68,9 +78,10 @@ class TDocumentProperties : public TSmallDialog {
   std::function<void()> onBackgroundColour_;
   TColor colour_ = 0xFFFFFF;
   std::unique_ptr<TPDFGradient> gradient_;
+  std::unique_ptr<TPDFGradient> storedGradient_;
 
   QFrame* colourSwatch_ = nullptr;
-  QFrame* gradientSwatch_ = nullptr;
+  TGradientPreview* gradientSwatch_ = nullptr;
   NumericField* sizeX_ = nullptr;
   NumericField* sizeY_ = nullptr;
   QCheckBox* fullScreen_ = nullptr;

@@ -6,7 +6,17 @@
 #include <QPixmap>
 #include <cstdio>
 
+#include <QImage>
+#include <QTemporaryDir>
+
 #include "dialogs/document_properties_dialog.h"
+#include "dialogs/gradient_props_dialog.h"
+#include "dialogs/object_properties_dialog.h"
+#include "objects/annot.h"
+#include "objects/gradient.h"
+#include "objects/image.h"
+#include "objects/rectangle.h"
+#include "text/text.h"
 #include "dialogs/go_to_page_dialog.h"
 #include "dialogs/log_dialog.h"
 #include "dialogs/options_dialog.h"
@@ -22,6 +32,55 @@ bool Shoot(QDialog& dialog, const QDir& dir, const char* name) {
   const bool ok = dialog.grab().save(dir.filePath(QString::fromLatin1(name) + ".png"));
   dialog.hide();
   if (!ok) std::fprintf(stderr, "could not write %s.png\n", name);
+  return ok;
+}
+
+// Object Properties on one object of each kind with a page of its own, over a page that
+// also shows a title.
+bool ShootObjectProperties(const QDir& dir) {
+  QTemporaryDir pictures;
+  const QString picture = pictures.filePath(QStringLiteral("sunset.png"));
+  QImage sample(200, 100, QImage::Format_RGB32);
+  sample.fill(QColor(230, 160, 60));
+  sample.save(picture);
+
+  TQuarrionCanvas main;
+  main.DocumentInfo.Background = 0xF0E8E0;
+  main.Add(std::make_unique<TPDFText>(TTextFont{0, 24000, 1}, "Quarterly review", 40, 20, 392, 60));
+  auto rect = std::make_unique<TPDFRectangle>(60, 90, 220, 200);
+  rect->FillColour = 0xC08040;
+  rect->Shadow = true;
+  auto text = std::make_unique<TPDFText>(TTextFont{}, "Sales <b>rose</b> on <#date>.\r\n&lt;3 of <jump page=2>them</jump>", 60, 220, 380, 300);
+  auto image = std::make_unique<TPDFImage>(240, picture.toStdString(), 90);
+  auto link = std::make_unique<TPDFAnnot>(300, 240, 380, 290);
+  link->Destination.Page = -1;
+  std::unique_ptr<TPDFObject> objects[] = {std::move(rect), std::move(text), std::move(image), std::move(link)};
+  const char* names[] = {"object_properties_rectangle", "object_properties_text", "object_properties_image",
+                         "object_properties_link"};
+  bool ok = true;
+  for (int i = 0; i < 4; ++i) {
+    main.Add(std::move(objects[i]));  // selects just the object added
+    TForm2 dialog;
+    dialog.Fill(main);
+    ok &= Shoot(dialog, dir, names[i]);
+  }
+  return ok;
+}
+
+bool ShootColourProperties(const QDir& dir) {
+  TGradProps colours;
+  colours.SetColour(0x3080E0);
+  bool ok = Shoot(colours, dir, "colour_properties_solid");
+  TPDFGradient gradient(0, 0, 0, 0);
+  gradient.Start.Colour = 0x00C0FF;
+  gradient.End.Colour = 0x802000;
+  gradient.Start.X = 0.2;
+  gradient.End.X = 0.9;
+  gradient.End.Y = 0.8;
+  colours.SetGradientAllowed(true);
+  colours.SetGradient(&gradient);
+  colours.ShowGradientPanel(true);
+  ok &= Shoot(colours, dir, "colour_properties_gradient");
   return ok;
 }
 
@@ -86,5 +145,8 @@ int main(int argc, char** argv) {
   log.AddLine("Creating font 1 ...");
   log.AddLine("Creating page 1 ...");
   ok &= Shoot(log, dir, "message_log");
+
+  ok &= ShootObjectProperties(dir);
+  ok &= ShootColourProperties(dir);
   return ok ? 0 : 1;
 }
