@@ -10,6 +10,7 @@
 #include "app/slide_commands.h"
 #include "app/tool_commands.h"
 #include "app/toolbar_icons.h"
+#include "dialogs/object_properties_dialog.h"
 #include "model/quarrion_canvas.h"
 
 Commands::Commands(MainWindow& window)
@@ -29,10 +30,23 @@ Commands::Commands(MainWindow& window)
   tools_->Connect(actions);
   exports_->Connect(actions);
   help_->Connect(actions);
+  ConnectObjectProperties(window);
   window.ApplyEnabling();
 }
 
 Commands::~Commands() = default;
+
+// The object properties dialog edits copies; the Properties command owns the undo step
+// around it. The window owns the dialog as its child.
+void Commands::ConnectObjectProperties(MainWindow& window) {
+  auto* dialog = new TForm2(&window);
+  dialog->OnHelp = [this](int topic) { help_->ShowTopic(topic); };
+  objects_->SetObjectEditor({[dialog, &window] {
+                               PlaceDialog(*dialog, window, 50);
+                               return dialog->Edit(window.WorkArea());
+                             },
+                             [dialog, &window] { dialog->ApplyTo(window.WorkArea()); }});
+}
 
 void MainWindow::CreateCommands() {
   commands_ = std::make_unique<Commands>(*this);

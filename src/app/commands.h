@@ -29,6 +29,8 @@ class Commands {
   HelpCommands& Help() { return *help_; }
 
  private:
+  void ConnectObjectProperties(MainWindow& window);
+
   std::unique_ptr<ObjectCommands> objects_;
   std::unique_ptr<EditCommands> edit_;
   std::unique_ptr<SlideCommands> slides_;
