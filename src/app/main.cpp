@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "app/designer_extensions.h"
 #include "app/main_window.h"
 #include "app/splash_screen.h"
 #include "storage/lookup_table_manager.h"
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
   RegisterBuiltinClasses(registry);
 
   MainWindow window(registry);
+  InstallDesignerExtensions(window, registry);
   QStringList arguments = app.arguments();
   arguments.removeFirst();
   window.Start(arguments, &splash);

@@ -23,6 +23,7 @@ const char* CliUsageText() {
          "  dump IN.qsl                    the whole document as JSON on standard output\n"
          "  build IN.json OUT.qsl          the inverse of dump\n"
          "  demo OUTDIR                    write the built-in sample deck as .qsl, .pdf, .svg and PNGs\n"
+         "  --plugins DIR COMMAND ...      load the plug-ins of DIR first (default: the user's plug-ins folder)\n"
          "\n"
          "Exit status: 0 success, 1 a file could not be read, loaded or written, 2 usage error.\n"
          "SOURCE_DATE_EPOCH, when set, fixes the dates written into PDF and SVG output.\n";

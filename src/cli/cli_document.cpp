@@ -2,7 +2,16 @@
 
 #include "storage/document_file.h"
 
-CliDocument::CliDocument() { RegisterBuiltinClasses(registry_); }
+TLookupTableManager& CliDocument::ProcessRegistry() {
+  static TLookupTableManager registry = [] {
+    TLookupTableManager r;
+    RegisterBuiltinClasses(r);
+    return r;
+  }();
+  return registry;
+}
+
+CliDocument::CliDocument() : registry_(ProcessRegistry()) {}
 
 bool CliDocument::Load(const std::string& path) {
   TFileResult r = LoadDocument(canvas_, path, registry_);

@@ -11,6 +11,8 @@ class CliDocument {
   CliDocument();
   TQuarrionCanvas& Canvas() { return canvas_; }
   const TLookupTableManager& Registry() const { return registry_; }
+  // The class registry of the process: the built-in kinds and those plug-ins add.
+  static TLookupTableManager& ProcessRegistry();
 
   // False with Error() set to "Load failed: <reason>".
   bool Load(const std::string& path);
@@ -19,7 +21,7 @@ class CliDocument {
   const std::string& Error() const { return error_; }
 
  private:
-  TLookupTableManager registry_;
+  TLookupTableManager& registry_;
   TQuarrionCanvas canvas_;
   std::string error_;
 };
