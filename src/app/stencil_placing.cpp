@@ -9,6 +9,7 @@
 #include "app/object_commands.h"
 #include "app/stencil_commands.h"
 #include "app/stencil_panel.h"
+#include "app/tool_commands.h"
 #include "app/work_area_widget.h"
 #include "model/environment_info.h"
 #include "model/quarrion_canvas.h"
@@ -19,6 +20,10 @@ void StencilCommands::ConnectWindow() {
   window_.LoadUserStencils = [this] { LoadUserStencils(); };
   window_.SaveStencils = [this] { return SaveUserStencils(); };
   window_.Cmds().Objects().SetAddAsStencil([this] { MakeStencil(); });
+  window_.Cmds().Tools().ReleaseStencilTool = [this] {
+    panel_->ClearChoice();
+    Release();
+  };
   TQuarrionCanvas& canvas = window_.WorkArea();
   canvas.OnMouseDown = [this, previous = canvas.OnMouseDown](TMouseButton button, TShiftState shift,
                                                                int x, int y) {
