@@ -56,7 +56,7 @@ class StencilCommands : public QObject {
   void ToolClick(TMouseButton button, TShiftState shift, int x, int y);
   void AddToPage(int index);
 
- protected:
+  // Takes stencil drags over the work area.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -11,7 +11,9 @@
 #include <QTest>
 
 #include "app/action_ids.h"
+#include "app/commands.h"
 #include "app/designer_extensions.h"
+#include "app/help_commands.h"
 #include "app/plugin_loader.h"
 #include "app/work_area_widget.h"
 #include "app_test_support.h"
@@ -78,7 +80,12 @@ void CheckSVG(const QString& svg) {
 struct EllipseWindow {
   explicit EllipseWindow(const QString& plugins) {
     parts = InstallDesignerExtensions(*t.Window, t.Registry);
-    QSettings().setValue(QStringLiteral("1.0/Plugins Directory"), plugins);
+    // The folder the settings would name, set where start-up reads it.
+    const auto load = t.Window->LoadPlugins;
+    t.Window->LoadPlugins = [this, plugins, load] {
+      t.Window->PluginsDir = plugins;
+      load();
+    };
     t.Window->Start({});
     t.Window->resize(1000, 700);
     t.Window->show();

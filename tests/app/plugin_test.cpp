@@ -32,16 +32,21 @@ void Install(const QString& folder, const QString& kind) {
 struct PluginWindow {
   explicit PluginWindow(const QString& folder) {
     parts = InstallDesignerExtensions(*t.Window, t.Registry);
-    QSettings().setValue(QStringLiteral("1.0/Plugins Directory"), folder);
+    // The folder the settings would name, set where start-up reads it.
+    const auto load = t.Window->LoadPlugins;
+    t.Window->LoadPlugins = [this, folder, load] {
+      t.Window->PluginsDir = folder;
+      load();
+    };
     t.Window->Start({});
   }
   // The plug-in line of the About box as the user sees it.
   QString AboutText() {
     QString text;
-    t.Window->Cmds().Seams.RunDialog = [&text](QDialog& d) {
+    t.Prompts->DialogScripts.push_back([&text](QDialog& d) {
       text = d.findChild<QLabel*>(QStringLiteral("Plugins"))->text();
       return true;
-    };
+    });
     t.Window->Cmds().Help().About();
     return text;
   }

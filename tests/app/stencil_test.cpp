@@ -126,8 +126,10 @@ class StencilTest : public QObject {
     s.panel().Select(7);
     QMimeData* data = StencilPanel::DragData(7);
     const QPoint mouse(173, 129);
+    // Straight to the work area's drop handling: Qt routes a drop only inside a real drag.
     QDropEvent drop(QPointF(mouse), Qt::CopyAction, data, Qt::LeftButton, {});
-    QApplication::sendEvent(s.area(), &drop);
+    drop.ignore();
+    QVERIFY(s.stencils().eventFilter(s.area(), &drop));
     delete data;
     QVERIFY(drop.isAccepted());
     // The drop point in page units, as the work area maps the mouse.
@@ -212,6 +214,7 @@ class StencilTest : public QObject {
   void builtInEntriesCannotBeDeletedOrEdited() {
     StencilWindow s;
     s.MakeStencil(QStringLiteral("Mine"), {{0, 0, 10, 10}});
+    s.t.Prompts->Asked.clear();
     const QList<QAction*> entries = s.w().Actions().Menu(QString::fromLatin1(MenuId::Stencil))->actions();
     QCOMPARE(entries.size(), 8);
     for (int i = 0; i < entries.size(); ++i) {
@@ -237,6 +240,7 @@ class StencilTest : public QObject {
     s.MakeStencil(QStringLiteral("A"), {{0, 0, 10, 10}});
     s.MakeStencil(QStringLiteral("B"), {{0, 0, 20, 20}});
     s.MakeStencil(QStringLiteral("C"), {{0, 0, 30, 30}});
+    s.t.Prompts->Asked.clear();
     s.t.Prompts->YesNoCancelAnswers = {TAnswer::No, TAnswer::Yes};
     QMenu* stencilMenu = s.w().Actions().Menu(QString::fromLatin1(MenuId::Stencil));
     stencilMenu->actions()[8]->menu()->actions()[3]->trigger();  // "B": answered No
