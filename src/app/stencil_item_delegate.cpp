@@ -26,7 +26,7 @@ QSize StencilItemDelegate::sizeHint(const QStyleOptionViewItem&, const QModelInd
 void StencilItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                 const QModelIndex& index) const {
   const QPalette& palette = option.palette;
-  const QRect cell = option.rect.adjusted(2, 2, -3, -3);
+  const QRect cell = option.rect.adjusted(1, 1, -2, -2);
   const bool hover = index.row() == panel_->HoverIndex();
   const bool sunken = panel_->Latched() && (option.state & QStyle::State_Selected);
   painter->save();
@@ -42,7 +42,7 @@ void StencilItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
   const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
   const QRect iconRect(cell.left() + (cell.width() - IconSide) / 2, cell.top() + 4, IconSide, IconSide);
   icon.paint(painter, iconRect);
-  const QRect label(cell.left() + 3, iconRect.bottom() + 3, cell.width() - 6,
+  const QRect label(cell.left() + 2, iconRect.bottom() + 3, cell.width() - 4,
                     cell.bottom() - iconRect.bottom() - 4);
   const QFontMetrics metrics(option.font);
   painter->setFont(option.font);

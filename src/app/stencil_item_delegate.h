@@ -11,7 +11,7 @@ class StencilPanel;
 // selected entry while the stencil tool is latched.
 class StencilItemDelegate : public QStyledItemDelegate {
  public:
-  static constexpr QSize EntrySize{76, 78};
+  static constexpr QSize EntrySize{72, 72};
   static constexpr int IconSide = 32;
 
   explicit StencilItemDelegate(StencilPanel* panel);
