@@ -10,6 +10,9 @@
 #include <QTest>
 
 #include "app/action_ids.h"
+#include "app/commands.h"
+#include "app/object_commands.h"
+#include "app/page_list.h"
 #include "app/app_folders.h"
 #include "app/designer_extensions.h"
 #include "app/stencil_commands.h"
@@ -18,6 +21,7 @@
 #include "app_test_support.h"
 #include "base/file_helpers.h"
 #include "dialogs/stencil_properties_dialog.h"
+#include "model/environment_info.h"
 #include "model/quarrion_canvas.h"
 #include "objects/rectangle.h"
 
@@ -196,12 +200,21 @@ class StencilTest : public QObject {
     QCOMPARE(ReadStencilFile(), Header() + StencilBytes("Box", 9, {&box}));
   }
 
+  void damagedFileKeepsTheStencilsBeforeTheDamage_data() {
+    QTest::addColumn<bool>("unknownKind");
+    QTest::newRow("a record that ends early") << false;
+    QTest::newRow("a kind whose plug-in is not installed") << true;
+  }
   void damagedFileKeepsTheStencilsBeforeTheDamage() {
+    QFETCH(bool, unknownKind);
     const TPDFRectangle box(0, 0, 40, 40);
     std::string image = Header() + StencilBytes("First", 1, {&box}) + StencilBytes("Second", 2, {&box, &box});
-    const std::string third = StencilBytes("Third", 3, {&box});
-    image += third.substr(0, third.size() - 5);  // the third record ends early
-    WriteStencilFile(image);
+    std::string third = StencilBytes("Third", 3, {&box});
+    if (unknownKind)
+      third[8] = char(40);  // the record's class ID: no kind is registered under 40
+    else
+      third.resize(third.size() - 5);
+    WriteStencilFile(image + third);
     StencilWindow s;
     QCOMPARE(s.t.Prompts->Warnings, QStringList{QStringLiteral("Error loading stencils")});
     QCOMPARE(s.panel().count(), 9);
@@ -209,6 +222,78 @@ class StencilTest : public QObject {
     QCOMPARE(s.panel().item(8)->text(), QStringLiteral("Second"));
     QCOMPARE(int(s.stencils().Stencils()[8].Objects.size()), 2);
     QCOMPARE(s.MenuCaptions(MenuId::Insert).mid(7), (QStringList{QStringLiteral("First"), QStringLiteral("Second")}));
+  }
+
+  // One placed object is offered to the properties dialog; Cancel takes it back.
+  void singleObjectOfferedToPropertiesDialog_data() {
+    QTest::addColumn<bool>("offer");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("kept");
+    QTest::newRow("OK keeps the object") << true << true << 1;
+    QTest::newRow("Cancel deletes it") << true << false << 0;
+    QTest::newRow("no offer when the option is off") << false << false << 1;
+  }
+  void singleObjectOfferedToPropertiesDialog() {
+    QFETCH(bool, offer);
+    QFETCH(bool, accepted);
+    QFETCH(int, kept);
+    StencilWindow s;
+    EnvironmentInfo().ShowPropsOnStencilDblClick = offer;
+    int shown = 0;
+    s.w().Cmds().Objects().SetObjectEditor({[&] {
+                                              ++shown;
+                                              return accepted;
+                                            },
+                                            [] {}});
+    const QPoint line = s.panel().visualItemRect(s.panel().item(1)).center();
+    QTest::mousePress(s.panel().viewport(), Qt::LeftButton, {}, line);
+    QTest::mouseRelease(s.panel().viewport(), Qt::LeftButton, {}, line);
+    QTest::mouseDClick(s.panel().viewport(), Qt::LeftButton, {}, line);  // "Line"
+    QCOMPARE(shown, offer ? 1 : 0);
+    int visible = 0;
+    for (const auto& o : s.objects()) visible += o->Deleted ? 0 : 1;
+    QCOMPARE(visible, kept);
+    QCOMPARE(s.canvas().Tool(), TTool::tSelect);
+    EnvironmentInfo().ShowPropsOnStencilDblClick = true;
+  }
+
+  void objectsDroppedOnThePanelMakeAStencil() {
+    StencilWindow s;
+    s.canvas().Add(std::make_unique<TPDFRectangle>(10, 10, 50, 50));
+    s.canvas().Add(std::make_unique<TPDFRectangle>(60, 10, 90, 50));
+    s.canvas().ClearSelectionQuietly();
+    s.canvas().AddToSelection(1);
+    s.canvas().AddToSelection(0);
+    const auto dropAt = [&s](QWidget* target) {
+      const QPoint inside = target->mapToGlobal(target->rect().center());
+      const QPoint p = s.area()->mapFromGlobal(inside);
+      s.canvas().OnDropOutside(p.x(), p.y());
+    };
+    dropAt(s.w().Pages());  // the page list is no stencil panel
+    QVERIFY(s.t.Prompts->Asked.isEmpty());
+    s.AnswerProperties(QStringLiteral("Two boxes"), 10);
+    dropAt(s.panel().viewport());
+    QCOMPARE(s.t.Prompts->Asked, QStringList{QStringLiteral("Stencil Properties")});
+    QCOMPARE(s.panel().count(), 8);
+    const TStencil& made = s.stencils().Stencils()[7];
+    QCOMPARE(made.Caption, std::string("Two boxes"));
+    QCOMPARE(made.Icon, 10);
+    QCOMPARE(int(made.Objects.size()), 2);
+    QCOMPARE(made.Objects[0]->Left, 60);  // in selection order
+    QCOMPARE(made.Objects[1]->Left, 10);
+    QVERIFY(!s.w().Modified());  // stencils are no part of the document
+  }
+
+  void propertiesRenameTheEntryAndItsMenus() {
+    StencilWindow s;
+    s.MakeStencil(QStringLiteral("Old"), {{0, 0, 10, 10}});
+    s.AnswerProperties(QStringLiteral("New name"), 4);
+    QMenu* sub = s.w().Actions().Menu(QString::fromLatin1(MenuId::Stencil))->actions()[7]->menu();
+    sub->actions()[4]->trigger();  // "Stencil &Properties ..."
+    QCOMPARE(s.panel().item(7)->text(), QStringLiteral("New name"));
+    QCOMPARE(s.stencils().Stencils()[7].Icon, 4);
+    QCOMPARE(s.MenuCaptions(MenuId::Insert)[7], QStringLiteral("New name"));
+    QCOMPARE(s.w().Actions().Menu(QString::fromLatin1(MenuId::Stencil))->actions()[7]->text(), QStringLiteral("New name"));
   }
 
   void builtInEntriesCannotBeDeletedOrEdited() {
