@@ -167,6 +167,13 @@ class EllipsePluginTest : public QObject {
     Run svg = Program(cli, {QStringLiteral("--plugins"), plugins, QStringLiteral("svg"), saved, documents + QStringLiteral("cli.svg")});
     QVERIFY2(svg.Status == 0, qPrintable(svg.Error));
     CheckSVG(documents + QStringLiteral("cli.svg"));
+    const QString shots = Folder(QStringLiteral("ellipse-shots"));
+    Run png = Program(cli, {QStringLiteral("--plugins"), plugins, QStringLiteral("png"), saved, shots,
+                            QStringLiteral("--width"), QStringLiteral("432")});
+    QVERIFY2(png.Status == 0, qPrintable(png.Error));
+    const QImage slide(shots + QStringLiteral("slide-001.png"));
+    QVERIFY(Near(slide.pixelColor(kCentre), kFill));
+    QVERIFY(!Near(slide.pixelColor(kCornerInside), kFill));
     const QString empty = Folder(QStringLiteral("no-plugins"));
     Run without = Program(cli, {QStringLiteral("--plugins"), empty, QStringLiteral("pdf"), saved, documents + QStringLiteral("without.pdf")});
     QCOMPARE(without.Status, 1);
