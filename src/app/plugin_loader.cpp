@@ -22,7 +22,10 @@ PluginLoader::~PluginLoader() { UnloadAll(); }
 void PluginLoader::LoadFolder(const QString& folder) {
   const QDir dir(folder);
   const QStringList names = dir.entryList({QStringLiteral("*.qmx")}, QDir::Files | QDir::Readable, QDir::Name);
-  for (const QString& name : names) LoadPlugin(dir.absoluteFilePath(name));
+  for (const QString& name : names) {
+    if (OnStarting) OnStarting(name);
+    LoadPlugin(dir.absoluteFilePath(name));
+  }
 }
 
 bool PluginLoader::LoadPlugin(const QString& path) {

@@ -50,6 +50,8 @@ class PluginLoader : public QObject {
   // names in load order.
   QStringList AboutLines() const;
 
+  // Fired with the file name of each library before it is loaded.
+  std::function<void(const QString&)> OnStarting;
   // Reports for the message log.
   std::function<void(const QString&)> OnLog;
   // Fired with the path of each library as it is unloaded.

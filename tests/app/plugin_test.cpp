@@ -12,6 +12,7 @@
 #include "app/designer_extensions.h"
 #include "app/help_commands.h"
 #include "app/plugin_loader.h"
+#include "app/splash_screen.h"
 #include "app_test_support.h"
 #include "dialogs/log_dialog.h"
 
@@ -96,6 +97,15 @@ class PluginTest : public QObject {
     const QString log = p.t.Window->MessageLog()->Text();
     QVERIFY2(log.contains(QStringLiteral("Plugin other_version.qmx refused: built for interface version 2")), qPrintable(log));
     QVERIFY2(log.contains(QStringLiteral("Plugin unversioned.qmx refused: built for no stated interface version")), qPrintable(log));
+  }
+
+  void splashNamesEachPluginAsItStarts() {
+    const QString folder = PluginsFolder();
+    Install(folder, QStringLiteral("refusing"));
+    SplashScreen splash;
+    splash.show();
+    PluginWindow p(folder);
+    QCOMPARE(splash.Message(), QStringLiteral("Starting plugin refusing.qmx ..."));
   }
 
   void twoPluginsAreBothUnloadedAtShutdown() {
