@@ -119,6 +119,7 @@ class StencilTest : public QObject {
  private slots:
   void init() {
     ClearStoredSettings();
+    QDir(StencilFile()).removeRecursively();
     QFile::remove(StencilFile());
   }
 
@@ -198,6 +199,16 @@ class StencilTest : public QObject {
     QVERIFY(s.w().MayClose());
     const TPDFRectangle box(10, 20, 110, 70);
     QCOMPARE(ReadStencilFile(), Header() + StencilBytes("Box", 9, {&box}));
+  }
+
+  void failedSaveLetsTheUserKeepTheWindowOpen() {
+    QDir().mkpath(StencilFile());  // a folder where the file should go: no file can replace it
+    StencilWindow s;
+    s.t.Prompts->OkCancelAnswers = {false, true};
+    QVERIFY(!s.w().MayClose());
+    QCOMPARE(s.t.Prompts->Asked.last(), QStringLiteral("Could not save stencil"));
+    QVERIFY(s.w().MayClose());
+    QDir(StencilFile()).removeRecursively();
   }
 
   void damagedFileKeepsTheStencilsBeforeTheDamage_data() {
