@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "app/designer_extensions.h"
 #include "app/main_window.h"
 #include "app/splash_screen.h"
 #include "storage/lookup_table_manager.h"
@@ -44,6 +45,7 @@ int RunDesigner(int argc, char** argv, const std::function<void(MainWindow&)>& s
   RegisterBuiltinClasses(registry);
 
   MainWindow window(registry);
+  InstallDesignerExtensions(window, registry);
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   window.Start(arguments, &splash);

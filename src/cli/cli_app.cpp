@@ -25,6 +25,7 @@ const char* CliUsageText() {
          "  dump IN.qsl                    the whole document as JSON on standard output\n"
          "  build IN.json OUT.qsl          the inverse of dump\n"
          "  demo OUTDIR                    write the built-in sample deck as .qsl, .pdf, .svg and PNGs\n"
+         "  --plugins DIR COMMAND ...      load the plug-ins of DIR first (default: the user's plug-ins folder)\n"
          "\n"
          "IN may be a .qsl document or a JSON deck. In dump and build, - stands for standard input\n"
          "or output.\n"

@@ -8,7 +8,16 @@
 #include "cli/document_json.h"
 #include "storage/document_file.h"
 
-CliDocument::CliDocument() { RegisterBuiltinClasses(registry_); }
+TLookupTableManager& CliDocument::ProcessRegistry() {
+  static TLookupTableManager registry = [] {
+    TLookupTableManager r;
+    RegisterBuiltinClasses(r);
+    return r;
+  }();
+  return registry;
+}
+
+CliDocument::CliDocument() : registry_(ProcessRegistry()) {}
 
 bool CliDocument::LooksLikeJson(const std::string& bytes) {
   std::size_t first = bytes.find_first_not_of(" \t\r\n");

@@ -13,6 +13,8 @@ class CliDocument {
   CliDocument();
   TQuarrionCanvas& Canvas() { return canvas_; }
   const TLookupTableManager& Registry() const { return registry_; }
+  // The class registry of the process: the built-in kinds and those plug-ins add.
+  static TLookupTableManager& ProcessRegistry();
 
   // A ".qsl" document or a JSON deck, told apart by content. False with Error() set to
   // "Load failed: <reason>".
@@ -30,7 +32,7 @@ class CliDocument {
   bool ReadInput(const std::string& path, std::istream* stdIn, std::string& bytes);
   bool FromJsonBytes(const std::string& path, const std::string& bytes);
 
-  TLookupTableManager registry_;
+  TLookupTableManager& registry_;
   TQuarrionCanvas canvas_;
   std::string error_;
 };
