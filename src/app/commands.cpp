@@ -42,8 +42,9 @@ void Commands::ConnectObjectProperties(MainWindow& window) {
   auto* dialog = new TForm2(&window);
   dialog->OnHelp = [this](int topic) { help_->ShowTopic(topic); };
   objects_->SetObjectEditor({[dialog, &window] {
+                               dialog->Fill(window.WorkArea());
                                PlaceDialog(*dialog, window, 50);
-                               return dialog->Edit(window.WorkArea());
+                               return window.Ask().ShowModal(*dialog);
                              },
                              [dialog, &window] { dialog->ApplyTo(window.WorkArea()); }});
 }

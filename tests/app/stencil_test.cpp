@@ -74,6 +74,8 @@ struct StencilWindow {
     QVERIFY(QTest::qWaitForWindowExposed(t.Window.get()));
     area()->setFixedSize(480, 360);
     QApplication::processEvents();
+    // Only the test of the properties offer wants it; elsewhere it would stop at the dialog.
+    EnvironmentInfo().ShowPropsOnStencilDblClick = false;
   }
   MainWindow& w() { return *t.Window; }
   TQuarrionCanvas& canvas() { return w().WorkArea(); }
