@@ -10,7 +10,8 @@ namespace {
 
 void AppendF(std::string& out, double v) { AppendShortest(out, v); }
 
-std::string FontName(int face, std::uint8_t style) {
+std::string FontName(int face, const TPostScriptFontFace& fonts, std::uint8_t style) {
+  style = std::uint8_t(fonts.AvailableStyle(style));
   std::string name = "/F" + IntToStr(face);
   if (style & TextStyle::Bold) name.push_back('b');
   if (style & TextStyle::Italic) name.push_back('i');
@@ -31,7 +32,7 @@ class TPDFPass : public TTextWalk {
     return s;
   }
   void SetFont() {
-    canvas_.AppendPDFState(out_, "Tf", FontName(text_.EffectiveFace(), text_.FontStyle) + " " + SizeText());
+    canvas_.AppendPDFState(out_, "Tf", FontName(text_.EffectiveFace(), text_.Face().Face, text_.FontStyle) + " " + SizeText());
   }
   void Matrix(double x, double y) {
     out_.append("1 0 0 1 ");
@@ -135,13 +136,18 @@ class TSVGPass : public TTextWalk {
 
  private:
   void OpenStyle(std::uint8_t style) {
+    style = Shown(style);
     if (!(style & (TextStyle::Bold | TextStyle::Italic))) return;
     out_.append("<tspan");
     if (style & TextStyle::Bold) out_.append(" font-weight=\"bold\"");
     if (style & TextStyle::Italic) out_.append(" font-style=\"italic\"");
     out_.push_back('>');
   }
-  static bool Styled(std::uint8_t style) { return style & (TextStyle::Bold | TextStyle::Italic); }
+  // The style as the face can show it.
+  std::uint8_t Shown(std::uint8_t style) const {
+    return std::uint8_t(text_.Face().Face.AvailableStyle(style));
+  }
+  bool Styled(std::uint8_t style) const { return Shown(style) & (TextStyle::Bold | TextStyle::Italic); }
   void OpenLink() { out_.append("<tspan fill=\"").append(SVGColour(text_.LinkColour)).append("\">"); }
 
   void BeginLine(std::size_t i) override {

@@ -3,6 +3,7 @@
 // of a text never shown on screen are in the file.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sstream>
 
 #include "model/quarrion_canvas.h"
@@ -49,6 +50,60 @@ TEST(TextPDFFile, PopplerReadsTheLinesTheLayoutChose) {
   // The link areas were made for the export, one per line of the span.
   EXPECT_NE(pdf.find("/Annots ["), std::string::npos);
   EXPECT_EQ(t->Annots().size(), 2u);
+}
+
+// Bold or italic Symbol and Wingdings text selected /F3b, /F4i ...: fonts the writer never
+// writes, so viewers dropped the text, and the layout measured it with no widths at all.
+// A style the face lacks uses its regular font everywhere. Expected widths come from the
+// fonts' published metrics (Symbol: alpha 631, beta 549, chi 549; Helvetica-Bold: a 556,
+// b 611, c 556), the drawn width from poppler's word box.
+TEST(TextPDFFile, StylesAFaceLacksFallBackToItsRegularFont) {
+  ASSERT_TRUE(ToolAvailable("pdftotext")) << "pdftotext is missing: scripts/setup.sh installs it";
+  struct Case {
+    int Face;
+    std::uint8_t Style;
+    const char* Text;
+    const char* Font;  // the font resource the text must select
+    double Width;      // 0: not checked against the metrics
+    bool SvgStyled;
+  } cases[] = {
+      {3, 0, "<b>abc</b>", "/F3 12 Tf", 20.748, false},
+      {3, TextStyle::Bold, "abc", "/F3 12 Tf", 20.748, false},
+      {3, 0, "<i><b>abc</b></i>", "/F3 12 Tf", 20.748, false},
+      {4, TextStyle::Italic, "abc", "/F4 12 Tf", 0, false},
+      {0, 0, "<b>abc</b>", "/F0b 12 Tf", 20.676, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Text);
+    TQuarrionCanvas canvas;
+    auto* t = static_cast<TPDFText*>(canvas.Add(std::make_unique<TPDFText>(40, 30, 300, 100)));
+    t->SetText(c.Text);
+    t->FontFace = c.Face;
+    t->FontStyle = c.Style;
+    const TPDFText::TLayout layout = t->Layout(&canvas);
+    ASSERT_EQ(layout.Lines.size(), 1u);
+    const double width = layout.Lines[0].Width;
+    if (c.Width > 0) {
+      EXPECT_NEAR(width, c.Width, 1e-6);
+    }
+    std::string pdf;
+    canvas.GeneratePDF(pdf);
+    EXPECT_NE(pdf.find(c.Font), std::string::npos);
+    TempFile file(pdf);
+    ToolResult text = RunTool({"pdftotext", "-bbox", file.Path(), "-"});
+    ASSERT_EQ(text.ExitCode, 0) << text.Output;
+    EXPECT_EQ(text.Output.find("Unknown font tag"), std::string::npos) << text.Output;
+    auto attribute = [&](const char* name) {
+      const auto at = text.Output.find(std::string(name) + "=\"", text.Output.find("<word"));
+      return at == std::string::npos ? -1.0 : std::stod(text.Output.substr(at + std::strlen(name) + 2));
+    };
+    const double drawn = attribute("xMax") - attribute("xMin");
+    EXPECT_NEAR(drawn, width, width * 0.01) << text.Output;
+    std::string svg;
+    TResources files;
+    canvas.GenerateSVG(svg, files);
+    EXPECT_EQ(svg.find("font-weight") != std::string::npos, c.SvgStyled);
+  }
 }
 
 }  // namespace
