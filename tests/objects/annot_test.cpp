@@ -114,7 +114,7 @@ TEST(Annot, SVGElements) {
             "<a xlink:href=\"\"><rect stroke=\"none\" fill=\"none\" x=\"10\" y=\"20\" width=\"100\" "
             "height=\"50\" onclick=\"evt.preventDefault();ChangePage(2)\" pointer-events=\"visible\"/></a>");
   EXPECT_EQ(d.SVG(*web),
-            "<a xlink:href=\"a.com/?x=1&amp;y=&quot;2&quot;\"><rect stroke=\"none\" fill=\"none\" "
+            "<a xlink:href=\"http://a.com/?x=1&amp;y=&quot;2&quot;\"><rect stroke=\"none\" fill=\"none\" "
             "x=\"10\" y=\"20\" width=\"100\" height=\"50\" pointer-events=\"visible\"/></a>");
 }
 
