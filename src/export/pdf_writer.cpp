@@ -63,7 +63,7 @@ void TPDFWriter::GeneratePDF(std::string& output) {
   CollectOutline();
   if (!outline_.Empty() && canvas_.ShowOutlines) {
     outlineRoot_ = next_;
-    next_ = outline_.WriteOutlines(next_, xref_, output);
+    next_ = outline_.WriteOutlines(next_, canvas_.PageHeight, xref_, output);
   }
   Fire(true, TPDFSection::XRef, 0);
   WriteCatalogue();
