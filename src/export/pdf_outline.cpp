@@ -67,9 +67,9 @@ void TPDFOutline::AppendItem(std::size_t i, int root, int pageHeight,
   out.append(" 0 obj <<\n");
   AppendRef(out, "/Parent ", l.Parent < 0 ? root : root + 1LL + l.Parent);
   out.append(PDFDestination(item.Page, 0, 0, pageHeight));
-  out.append("/Title (");
-  AppendEscaped(out, item.Title, false);
-  out.append(")\n");
+  out.append("/Title ");
+  AppendPDFTextString(out, item.Title);
+  out.push_back('\n');
   if (l.Prev >= 0) AppendRef(out, "/Prev ", root + 1LL + l.Prev);
   if (l.Next >= 0) AppendRef(out, "/Next ", root + 1LL + l.Next);
   const bool hasChildren = i + 1 < items_.size() && items_[i + 1].Level == item.Level + 1;
