@@ -4,6 +4,7 @@
 #include "base/number_format.h"
 #include "base/pdf_syntax.h"
 #include "model/quarrion_canvas.h"
+#include "objects/annot.h"
 #include "text/text_walk.h"
 
 namespace {
@@ -291,6 +292,10 @@ void TPDFText::PDFCode(TQuarrionCanvas& canvas, std::string& out) {
 
 void TPDFText::SVGCode(TQuarrionCanvas& canvas, std::string& out) {
   TSVGPass(*this, canvas, out).Write();
-  TPDFNormalised::SVGCode(canvas, out);
+  if (LinksFollowSlide(canvas, canvas.Page())) {
+    for (auto& link : SlideLinks(canvas, canvas.Page())) link->SVGCode(canvas, out);
+  } else {
+    TPDFNormalised::SVGCode(canvas, out);
+  }
   out.push_back('\n');
 }

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <sstream>
 
+#include <nlohmann/json.hpp>
+
 #include "model/quarrion_canvas.h"
 #include "support/pdf_tools.h"
 #include "text/text.h"
@@ -103,6 +105,55 @@ TEST(TextPDFFile, StylesAFaceLacksFallBackToItsRegularFont) {
     TResources files;
     canvas.GenerateSVG(svg, files);
     EXPECT_EQ(svg.find("font-weight") != std::string::npos, c.SvgStyled);
+  }
+}
+
+// A link after a field in a master page's text kept the master's own layout: on each
+// slide the field expands to other text and the word moved away from its link area.
+// Poppler places the word on each page; the link's rectangle must cover it there, in the
+// PDF and in the SVG.
+TEST(TextPDFFile, MasterTextLinksFollowTheWordsOnEachSlide) {
+  ASSERT_TRUE(ToolAvailable("pdftotext") && ToolAvailable("qpdf")) << "scripts/setup.sh installs poppler and qpdf";
+  TQuarrionCanvas canvas;
+  canvas.Pages()[0].IsMaster = true;
+  canvas.AddPage(1, true, false);
+  canvas.AddPage(2, true, false);
+  canvas.Pages()[1].Title = "A";
+  canvas.Pages()[2].Title = "A much longer slide title";
+  canvas.SetPage(0);
+  canvas.Add(std::make_unique<TPDFText>(TTextFont{}, "Now <#title> <jump page=1>start</jump>", 20, 20, 400, 60));
+  std::string pdf;
+  canvas.GeneratePDF(pdf);
+  TempFile file(pdf);
+  const ToolResult boxes = RunTool({"pdftotext", "-bbox", file.Path(), "-"});
+  ASSERT_EQ(boxes.ExitCode, 0) << boxes.Output;
+  const auto json = nlohmann::json::parse(QpdfJson(pdf));
+  const auto& objects = json["qpdf"][1];
+  std::vector<double> svgLinks;
+  std::string svg;
+  TResources files;
+  canvas.GenerateSVG(svg, files);
+  for (std::size_t at = svg.find("<a xlink:href"); at != std::string::npos; at = svg.find("<a xlink:href", at + 1))
+    svgLinks.push_back(std::stod(svg.substr(svg.find(" x=\"", at) + 4)));
+  ASSERT_EQ(svgLinks.size(), 2u) << svg;
+  std::size_t pageAt = 0;
+  for (int k = 0; k < 2; ++k) {
+    SCOPED_TRACE(k);
+    pageAt = boxes.Output.find("<page", pageAt + 1);
+    const std::size_t word = boxes.Output.find(">start<", pageAt);
+    ASSERT_NE(word, std::string::npos);
+    const std::size_t tag = boxes.Output.rfind("<word", word);
+    auto attribute = [&](const char* name) {
+      return std::stod(boxes.Output.substr(boxes.Output.find(std::string(name) + "=\"", tag) + std::strlen(name) + 2));
+    };
+    const double xMin = attribute("xMin"), xMax = attribute("xMax");
+    const auto& annots = objects["obj:" + std::to_string(4 + 2 * k) + " 0 R"]["value"]["/Annots"];
+    ASSERT_EQ(annots.size(), 1u);
+    const auto& rect = objects["obj:" + annots[0].get<std::string>()]["value"]["/Rect"];
+    EXPECT_LE(rect[0].get<double>(), xMin + 1);
+    EXPECT_GE(rect[2].get<double>(), xMax - 1);
+    EXPECT_LE(svgLinks[std::size_t(k)], xMin + 1);
+    EXPECT_GE(svgLinks[std::size_t(k)], xMin - 3);
   }
 }
 
