@@ -25,7 +25,7 @@ for source in fuzz/*_fuzz.cpp; do
   corpus="fuzz/corpus/${target%_fuzz}"
   scratch="$build/scratch/${target%_fuzz}"
   mkdir -p "$corpus" "$scratch"
-  options=(-timeout=10 -rss_limit_mb=2048 -max_len=65536 -artifact_prefix="$build/artifacts/$target-")
+  options=(-timeout=1 -rss_limit_mb=512 -max_len=65536 -artifact_prefix="$build/artifacts/$target-")
 
   echo "== $target: replaying $corpus"
   "$build/$target" "${options[@]}" -runs=0 "$corpus"

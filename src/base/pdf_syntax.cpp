@@ -43,6 +43,58 @@ void AppendEscaped(std::string& out, std::string_view text, bool forXml) {
   }
 }
 
+namespace {
+// Windows-1252 0x80..0x9F as Unicode; the five undefined bytes keep their C1 value.
+constexpr std::uint16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// PDFDocEncoding's own characters: 0x18..0x1F and 0x80..0x9E; 0xA0 is the euro sign.
+constexpr std::uint16_t kPDFDocLow[8] = {0x02D8, 0x02C7, 0x02C6, 0x02D9,
+                                         0x02DD, 0x02DB, 0x02DA, 0x02DC};
+constexpr std::uint16_t kPDFDocHigh[31] = {
+    0x2022, 0x2020, 0x2021, 0x2026, 0x2014, 0x2013, 0x0192, 0x2044, 0x2039, 0x203A, 0x2212,
+    0x2030, 0x201E, 0x201C, 0x201D, 0x2018, 0x2019, 0x201A, 0x2122, 0xFB01, 0xFB02, 0x0141,
+    0x0152, 0x0160, 0x0178, 0x017D, 0x0131, 0x0142, 0x0153, 0x0161, 0x017E};
+
+std::uint16_t UnicodeOf(std::uint8_t c) { return c >= 0x80 && c < 0xA0 ? kWindows1252High[c - 0x80] : c; }
+
+// The PDFDocEncoding code of `u`, or -1 when it has none.
+int PDFDocCode(std::uint16_t u) {
+  if (u == '\t' || u == '\n' || u == '\r' || (u >= 0x20 && u < 0x7F)) return u;
+  if (u >= 0xA1 && u <= 0xFF && u != 0xAD) return u;
+  if (u == 0x20AC) return 0xA0;
+  for (int i = 0; i < 8; ++i)
+    if (kPDFDocLow[i] == u) return 0x18 + i;
+  for (int i = 0; i < 31; ++i)
+    if (kPDFDocHigh[i] == u) return 0x80 + i;
+  return -1;
+}
+}  // namespace
+
+void AppendPDFTextString(std::string& out, std::string_view text) {
+  std::string doc;
+  for (char ch : text) {
+    int code = PDFDocCode(UnicodeOf(std::uint8_t(ch)));
+    if (code < 0) {
+      static constexpr char kHex[] = "0123456789ABCDEF";
+      out.append("<FEFF");
+      for (char c : text) {
+        std::uint16_t u = UnicodeOf(std::uint8_t(c));
+        for (int shift = 12; shift >= 0; shift -= 4) out.push_back(kHex[(u >> shift) & 15]);
+      }
+      out.push_back('>');
+      return;
+    }
+    doc.push_back(char(code));
+  }
+  out.push_back('(');
+  AppendEscaped(out, doc, false);
+  out.push_back(')');
+}
+
 std::string EscapeText(std::string_view text, bool forXml) {
   std::string s;
   s.reserve(text.size() + 8);

@@ -19,5 +19,10 @@ void AppendPDFColour(std::string& out, TColor colour);
 // "#RRGGBB" in upper-case hexadecimal.
 std::string SVGColour(TColor colour);
 
+// A PDF text string for Windows-1252 text outside content streams (document information,
+// bookmarks): "(...)" in PDFDocEncoding when every character has a code there, else
+// "<FEFF...>", UTF-16BE with its byte-order mark.
+void AppendPDFTextString(std::string& out, std::string_view text);
+
 // "/Dest [N 0 R /XYZ left top zoom]\n" for a slide number counted from 0.
 std::string PDFDestination(int page, int left, double zoom, int top);

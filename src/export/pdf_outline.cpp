@@ -58,18 +58,18 @@ void AppendRef(std::string& out, const char* key, long long number) {
 }
 }  // namespace
 
-void TPDFOutline::AppendItem(std::size_t i, int root, const std::vector<Links>& links,
-                             std::string& out) const {
+void TPDFOutline::AppendItem(std::size_t i, int root, int pageHeight,
+                             const std::vector<Links>& links, std::string& out) const {
   const TOutlineItem& item = items_[i];
   const Links& l = links[i];
   const long long self = root + 1LL + static_cast<long long>(i);
   AppendInt(out, self);
   out.append(" 0 obj <<\n");
   AppendRef(out, "/Parent ", l.Parent < 0 ? root : root + 1LL + l.Parent);
-  out.append(PDFDestination(item.Page, 0, 0, 0));
-  out.append("/Title (");
-  AppendEscaped(out, item.Title, false);
-  out.append(")\n");
+  out.append(PDFDestination(item.Page, 0, 0, pageHeight));
+  out.append("/Title ");
+  AppendPDFTextString(out, item.Title);
+  out.push_back('\n');
   if (l.Prev >= 0) AppendRef(out, "/Prev ", root + 1LL + l.Prev);
   if (l.Next >= 0) AppendRef(out, "/Next ", root + 1LL + l.Next);
   const bool hasChildren = i + 1 < items_.size() && items_[i + 1].Level == item.Level + 1;
@@ -83,7 +83,8 @@ void TPDFOutline::AppendItem(std::size_t i, int root, const std::vector<Links>& 
   out.append(">> endobj\n\n");
 }
 
-int TPDFOutline::WriteOutlines(int firstNumber, TXrefTable& xref, std::string& out) const {
+int TPDFOutline::WriteOutlines(int firstNumber, int pageHeight, TXrefTable& xref,
+                              std::string& out) const {
   const std::vector<Links> links = ComputeLinks();
   int lastTop = 0;
   for (std::size_t i = 0; i < items_.size(); ++i)
@@ -100,7 +101,7 @@ int TPDFOutline::WriteOutlines(int firstNumber, TXrefTable& xref, std::string& o
   out.append(" 0 R\n>> endobj\n\n");
   for (std::size_t i = 0; i < items_.size(); ++i) {
     xref.RecordOffset(firstNumber + 1 + int(i), out.size());
-    AppendItem(i, firstNumber, links, out);
+    AppendItem(i, firstNumber, pageHeight, links, out);
   }
   return firstNumber + 1 + int(items_.size());
 }

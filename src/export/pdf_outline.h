@@ -29,8 +29,9 @@ class TPDFOutline {
   void AddOutlineItem(int level, int page, std::string_view title, std::string_view documentTitle);
 
   // Appends the root (object `firstNumber`) and one object per entry numbered on from it,
-  // recording each in `xref`. Returns the number after the last object written.
-  int WriteOutlines(int firstNumber, TXrefTable& xref, std::string& out) const;
+  // recording each in `xref`. Each entry opens its slide at the top of a page
+  // `pageHeight` points high. Returns the number after the last object written.
+  int WriteOutlines(int firstNumber, int pageHeight, TXrefTable& xref, std::string& out) const;
 
   bool Empty() const { return items_.empty(); }
   const std::vector<TOutlineItem>& Items() const { return items_; }
@@ -38,7 +39,8 @@ class TPDFOutline {
  private:
   struct Links;
   std::vector<Links> ComputeLinks() const;
-  void AppendItem(std::size_t i, int root, const std::vector<Links>& links, std::string& out) const;
+  void AppendItem(std::size_t i, int root, int pageHeight, const std::vector<Links>& links,
+                  std::string& out) const;
 
   std::vector<TOutlineItem> items_;
 };

@@ -63,7 +63,7 @@ void TPDFWriter::GeneratePDF(std::string& output) {
   CollectOutline();
   if (!outline_.Empty() && canvas_.ShowOutlines) {
     outlineRoot_ = next_;
-    next_ = outline_.WriteOutlines(next_, xref_, output);
+    next_ = outline_.WriteOutlines(next_, canvas_.PageHeight, xref_, output);
   }
   Fire(true, TPDFSection::XRef, 0);
   WriteCatalogue();
@@ -99,13 +99,13 @@ void TPDFWriter::WriteHeader() {
   const TDocumentInfo& info = canvas_.DocumentInfo;
   out.append("1 0 obj <<\n/Creator (Quarrion 1.0) /Producer (Quarrion PDF Generator)\n/CreationDate (D:");
   out.append(CompactDateTime(CurrentClock().Now()));
-  out.append(")\n/Title (");
-  AppendEscaped(out, info.Title, false);
-  out.append(")\n/Subject (");
-  AppendEscaped(out, info.Subject, false);
-  out.append(")\n/Author (");
-  AppendEscaped(out, info.Author, false);
-  out.append(")\n>> endobj\n\n");
+  out.append(")\n/Title ");
+  AppendPDFTextString(out, info.Title);
+  out.append("\n/Subject ");
+  AppendPDFTextString(out, info.Subject);
+  out.append("\n/Author ");
+  AppendPDFTextString(out, info.Author);
+  out.append("\n>> endobj\n\n");
 }
 
 // A gradient background is one shading that every slide paints over its page box. A

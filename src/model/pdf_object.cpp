@@ -255,6 +255,11 @@ void TPDFObject::SetGradient(std::unique_ptr<TPDFGradient> gradient) {
 
 std::unique_ptr<TPDFGradient> TPDFObject::DetachGradient() { return std::move(gradient_); }
 
+void TPDFObject::SetObjectID(int id) {
+  ObjectID = id;
+  if (gradient_) gradient_->ObjectID = id;
+}
+
 void TPDFObject::AddAnnot(std::unique_ptr<TPDFAnnot> link) {
   link->Attached = true;
   link->SetOwner(owner_);

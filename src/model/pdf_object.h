@@ -83,6 +83,8 @@ class TPDFObject {
   TPDFGradient* Gradient() const { return gradient_.get(); }
   void SetGradient(std::unique_ptr<TPDFGradient> gradient);
   std::unique_ptr<TPDFGradient> DetachGradient();
+  // Gives the object its id and passes it to its gradient, whose SVG id is made from it.
+  void SetObjectID(int id);
   const std::vector<std::unique_ptr<TPDFAnnot>>& Annots() const { return annots_; }
   void AddAnnot(std::unique_ptr<TPDFAnnot> link);
   void ClearAnnots();

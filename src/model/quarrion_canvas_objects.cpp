@@ -13,7 +13,7 @@ TPDFObject* TQuarrionCanvas::Add(std::unique_ptr<TPDFObject> obj) {
   o->Top = Snap(o->Top);
   o->Right = Snap(o->Right);
   o->Bottom = Snap(o->Bottom);
-  o->ObjectID = NextObjectID++;
+  o->SetObjectID(NextObjectID++);
   for (auto& a : o->Annots()) a->SetOwner(o->Owner());
   auto& objects = CurrentPage().Objects;
   objects.push_back(std::move(obj));

@@ -15,6 +15,12 @@ namespace {
 constexpr int kJumpAbsolute = 0;
 constexpr int kJumpRelative = 1;
 constexpr int kInternetLink = 2;
+
+// A bare host name is a web address; the object keeps the completed form. Both exports
+// complete it, so neither depends on which ran first.
+void CompleteWebTarget(int kind, std::string& target) {
+  if (kind == kInternetLink && target.find(':') == std::string::npos) target.insert(0, "http://");
+}
 constexpr int kFileLink = 3;
 constexpr double kMaxZoom = 0xFFFFFF / 1000.0;
 
@@ -91,9 +97,7 @@ void TPDFAnnot::PDFResources(TQuarrionCanvas& canvas, int firstNumber, TPDFResou
     show(current);
   }
   if (AnnotPages.empty()) return;
-  // A bare host name is a web address; the object keeps the completed form.
-  if (LinkKind == kInternetLink && Target.find(':') == std::string::npos)
-    Target.insert(0, "http://");
+  CompleteWebTarget(LinkKind, Target);
   const std::size_t objects = relative ? AnnotPages.size() : 1;
   for (std::size_t i = 0; i < objects; ++i) {
     canvas.Log("Annotation at " + IntToStr(firstNumber + static_cast<long long>(i)));
@@ -122,7 +126,9 @@ void TPDFAnnot::AppendAnnotBody(const TQuarrionCanvas& canvas, const TAnnotPage&
     out.append(")>>\n");
   } else {
     const TLinkDest& d = entry.Dest;
-    out.append(PDFDestination(d.Page, d.Left, d.Zoom, d.Top));
+    // PDF measures the top from the bottom of the page: the slide's own top is the page
+    // height, so a viewer that scrolls shows the target slide and not the one after it.
+    out.append(PDFDestination(d.Page, d.Left, d.Zoom, int(h - d.Top)));
   }
   out.append(">>");
 }
@@ -134,6 +140,7 @@ void TPDFAnnot::PDFAnnots(int page, TPDFSelection& numbers) {
 
 void TPDFAnnot::SVGCode(TQuarrionCanvas& canvas, std::string& out) {
   const bool jump = LinkKind != kInternetLink && LinkKind != kFileLink;
+  CompleteWebTarget(LinkKind, Target);
   out.append("<a xlink:href=\"");
   if (!jump) AppendEscaped(out, Target, true);
   out.append("\"><rect stroke=\"none\" fill=\"none\" ");

@@ -74,6 +74,19 @@ double LargestCovering(double a, double b, double c, double lo, double hi) {
   }
   return best;
 }
+
+// The largest t in [lo, hi] with a·t² + b·t + c = 0, or NaN when there is none.
+double LargestRoot(double a, double b, double c, double lo, double hi) {
+  const double none = std::numeric_limits<double>::quiet_NaN();
+  auto inside = [&](double t) { return t >= lo && t <= hi; };
+  if (std::fabs(a) < 1e-9) return std::fabs(b) > 1e-12 && inside(-c / b) ? -c / b : none;
+  const double disc = b * b - 4 * a * c;
+  if (disc < 0) return none;
+  const double root = std::sqrt(disc);
+  double t1 = (-b - root) / (2 * a), t2 = (-b + root) / (2 * a);
+  if (t1 > t2) std::swap(t1, t2);
+  return inside(t2) ? t2 : inside(t1) ? t1 : none;
+}
 }  // namespace
 
 TBitmap TPDFGradient::RenderGradient(const TQuarrionCanvas& canvas, const TPDFObject& owner) const {
@@ -138,6 +151,9 @@ void TPDFGradient::RenderAxial(TBitmap& bmp, double sx, double sy, double dx, do
 // cost of drawing them. Before the start the circles go on (when the start extends)
 // until they shrink to nothing, as a PDF viewer shows them; after the end (when it
 // extends) until the centre leaves the bitmap.
+// Circles with one centre are the exception: there every later circle covers the earlier
+// ones and the whole gradient would show its end colour, where a PDF viewer shows rings.
+// Those take, as the viewer does, the largest t whose circle passes through the pixel.
 void TPDFGradient::RenderRadial(TBitmap& bmp, double sx, double sy, double dx, double dy,
                                 double scale) const {
   const double r0 = Start.PlacedRadius * scale, dr = End.PlacedRadius * scale - r0;
@@ -154,6 +170,7 @@ void TPDFGradient::RenderRadial(TBitmap& bmp, double sx, double sy, double dx, d
   if (dr == 0 && r0 < 0) return;
   if (lo > hi) return;
 
+  const bool rings = dx == 0 && dy == 0;
   const double a = dx * dx + dy * dy - dr * dr;
   for (int y = 0; y < bmp.Height(); ++y) {
     for (int x = 0; x < bmp.Width(); ++x) {
@@ -161,7 +178,7 @@ void TPDFGradient::RenderRadial(TBitmap& bmp, double sx, double sy, double dx, d
       double qx = x + 0.5 - sx, qy = y + 0.5 - sy;
       double b = -2 * (qx * dx + qy * dy + r0 * dr);
       double c = qx * qx + qy * qy - r0 * r0;
-      double t = LargestCovering(a, b, c, lo, hi);
+      double t = rings ? LargestRoot(a, b, c, lo, hi) : LargestCovering(a, b, c, lo, hi);
       if (std::isnan(t)) continue;
       bmp.SetPixel(x, y, t < 0 ? Start.Colour : t > 1 ? End.Colour : Mix(Start.Colour, End.Colour, t));
     }

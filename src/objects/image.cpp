@@ -178,9 +178,12 @@ void TPDFImage::SetOwner(TQuarrionCanvas* owner) {
   TPDFObject::SetOwner(owner);
   TResourceManager* store = Store();
   if (!store || imageFileName_.empty()) return;
-  if (!loaded_)
+  // A picture the store holds wins over the file on disk, whatever the stored flag says
+  // (files from other writers): one read before the object had a document is replaced.
+  const bool held = store->IndexOf(imageFileName_) >= 0;
+  if (!loaded_ || (held && !storeInFile_))
     LoadPicture();
-  else if (storeInFile_ && store->IndexOf(imageFileName_) < 0)
+  else if (storeInFile_ && !held)
     store->Add(imageFileName_, pictureBytes_);
 }
 

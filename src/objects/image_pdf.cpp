@@ -94,9 +94,10 @@ void TPDFImage::PDFResources(TQuarrionCanvas& canvas, int firstNumber, TPDFResou
     if (isJPEG_) {
       filter = "/Filter /DCTDecode ";
     } else {
-      // Compressed only when that, filter entry included, is smaller.
+      // Compressed unless that costs more than the filter entry's length: outputs others
+      // compare rely on this rule, so it stays even where it gains nothing.
       std::string packed = CompressString(data);
-      if (packed.size() + kFlateEntryLength < data.size()) {
+      if (packed.size() < data.size() + kFlateEntryLength) {
         filter = "/Filter /FlateDecode ";
         data.swap(packed);
       }

@@ -11,6 +11,11 @@ class CorePictureDecoder : public PictureDecoder {
               std::size_t maxPixels = kMaxPicturePixels) const override;
 };
 
+// False when a PNG chunk, or the pixel rows of an uncompressed BMP, claim more bytes than
+// `bytes` holds. Checked before decoding: the decoder reserves what a chunk claims before
+// it finds the data missing. Other formats pass.
+bool PictureDataPresent(std::string_view bytes);
+
 // The two halves, usable on their own.
 bool DecodeJPEGPicture(std::string_view bytes, TDecodedPicture& out, std::size_t maxPixels);
 bool DecodeStbPicture(std::string_view bytes, TDecodedPicture& out, std::size_t maxPixels);

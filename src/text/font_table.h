@@ -17,6 +17,14 @@ struct TPostScriptFont {
 struct TPostScriptFontFace {
   std::array<TPostScriptFont, 4> Fonts;
   std::string Encoding;
+
+  // The font of style `style` (bold 1, italic 2, both 3). A style the face lacks (Symbol
+  // and Wingdings have only a regular font) is drawn, measured and exported in the
+  // regular font, so PDF, SVG, the screen and the layout agree.
+  const TPostScriptFont& Font(int style) const { return Fonts[std::size_t(AvailableStyle(style))]; }
+  // `style` with its bold and italic bits (1 and 2) cleared when the face lacks that
+  // combination; other bits are kept.
+  int AvailableStyle(int style) const { return Fonts[std::size_t(style & 3)].Name.empty() ? style & ~3 : style; }
 };
 
 // A face as the user picks it: the screen name and the PDF fonts behind it.

@@ -5,6 +5,7 @@
 
 #include "base/number_format.h"
 #include "model/quarrion_canvas.h"
+#include "objects/annot.h"  // the constructors destroy the per-slide links on failure
 #include "text/markup_values.h"
 
 TPDFText::TPDFText(int left, int top, int right, int bottom)

@@ -51,6 +51,7 @@ class TPDFText : public TPDFNormalised {
  public:
   TPDFText(int left, int top, int right, int bottom);
   TPDFText(const TTextFont& font, std::string_view text, int left, int top, int right, int bottom);
+  ~TPDFText() override;
 
   std::uint8_t ClassID() const override { return ClassId::Text; }
   bool IsA(std::uint8_t id) const override { return id == ClassId::Text; }
@@ -62,6 +63,8 @@ class TPDFText : public TPDFNormalised {
   void PDFCode(TQuarrionCanvas& canvas, std::string& out) override;
   void SVGCode(TQuarrionCanvas& canvas, std::string& out) override;
   void PrepareForExport(TQuarrionCanvas& canvas) override;
+  void PDFResources(TQuarrionCanvas& canvas, int firstNumber, TPDFResources& resources) override;
+  void PDFAnnots(int page, TPDFSelection& numbers) override;
   void AssignAppearanceTo(TPDFObject& dest) const override;
   void AssignGeometryTo(TPDFObject& dest) const override;
   void SaveToString(std::string& out) const override;
@@ -135,6 +138,15 @@ class TPDFText : public TPDFNormalised {
   TTabRack TabStops = DefaultTabRack();
 
  private:
+  // True while `canvas` writes a slide that shows this text from its master page and the
+  // text holds a field that names the slide: its words, and so its links, move per slide.
+  bool LinksFollowSlide(const TQuarrionCanvas& canvas, int slidePage) const;
+  // The link areas as laid out on `slidePage`; the object's own areas are left as they were.
+  std::vector<std::unique_ptr<TPDFAnnot>> SlideLinks(TQuarrionCanvas& canvas, int slidePage);
+
+  // The links written for each slide by the last PDF export of a master-page text.
+  std::vector<std::unique_ptr<TPDFAnnot>> slideLinks_;
+  bool slideLinksUsed_ = false;
   // Rewrites the page attribute of absolute jump tags; `map` gives the new page number
   // for N, or 0 to delete the tag (and its closing tag).
   template <class Map>

@@ -52,8 +52,13 @@ void TPDFText::Draw(TQuarrionCanvas& canvas) {
   TScreenFont font;
   font.Name = Face().Name;
   font.CellHeight = int(std::trunc(size * 0.92 * canvas.ZoomY / 1000));
-  font.Bold = FontStyle & TextStyle::Bold;
-  font.Italic = FontStyle & TextStyle::Italic;
+  // A style the face lacks is shown in its regular font, as the layout measured it.
+  auto applyStyle = [&] {
+    const int shown = Face().Face.AvailableStyle(FontStyle);
+    font.Bold = shown & TextStyle::Bold;
+    font.Italic = shown & TextStyle::Italic;
+  };
+  applyStyle();
   font.Colour = TextColour;
   s->SetFont(font);
   s->SetBrush({0, TBrushStyle::Clear});
@@ -92,8 +97,7 @@ void TPDFText::Draw(TQuarrionCanvas& canvas) {
           if (code == Pair::ItalicOn) FontStyle |= TextStyle::Italic;
           if (code == Pair::ItalicOff) FontStyle &= std::uint8_t(~TextStyle::Italic);
           StyleState = NextStyleState(StyleState, code);
-          font.Bold = FontStyle & TextStyle::Bold;
-          font.Italic = FontStyle & TextStyle::Italic;
+          applyStyle();
         } else if (IsLinkStart(code)) {
           inLink = true;
           if (UnderlineLinks) font.Underline = true;

@@ -26,7 +26,7 @@ double TPDFText::MeasureText(std::string_view s, const TPostScriptFontFace& face
     if (c < 32) continue;
     // A backslash before anything but a digit is the escape of a PDF string: no width.
     if (c == '\\' && i < n && !(s[i] >= '0' && s[i] <= '9')) continue;
-    x += face.Fonts[state].Width(c) * size / 1000000.0;
+    x += face.Font(state).Width(c) * size / 1000000.0;
   }
   StyleState = state;
   return x - startX;

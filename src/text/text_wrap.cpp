@@ -110,7 +110,7 @@ void TWrapper::Apply(std::size_t u, int next, double& x, std::uint8_t& st) const
   const auto c = static_cast<unsigned char>(s_[starts_[u]]);
   if (c < 32) return;
   if (c == '\\' && next != kNone && !(next >= '0' && next <= '9')) return;
-  x += face_.Fonts[st].Width(c) * size_ / 1000000.0;
+  x += face_.Font(st).Width(c) * size_ / 1000000.0;
 }
 
 bool TWrapper::Fits(std::size_t from, std::size_t to, double x, std::uint8_t st, int lastNext) const {

@@ -76,6 +76,26 @@ TEST(PdfSyntax, DestinationsCountSlidesFromPageObjectFour) {
   EXPECT_EQ(PDFDestination(1, -5, 0.3333, 7), "/Dest [6 0 R /XYZ -5 7 0.33]\n");
 }
 
+// Codes from the PDFDocEncoding table (quotedblleft 0x8D, endash 0x85, Euro 0xA0), and
+// UTF-16BE for what that table lacks (the no-break space, the soft hyphen).
+TEST(PdfSyntax, TextStringsInPDFDocEncodingOrUtf16) {
+  struct Case {
+    std::string text, expected;
+  } cases[] = {
+      {"Plain (1) \\", "(Plain \\(1\\) \\\\)"},
+      {"\x93Hi\x94 \x96 \x80 \xE9", "(\x8DHi\x8E \x85 \xA0 \xE9)"},
+      {"\x88\x98\x8A\x9F", "(\x1A\x1F\x97\x98)"},
+      {"a\xA0" "b", "<FEFF006100A00062>"},
+      {"\x80\xAD", "<FEFF20AC00AD>"},
+      {"(\x81)", "<FEFF002800810029>"},
+  };
+  for (const Case& c : cases) {
+    std::string out = "x";
+    AppendPDFTextString(out, c.text);
+    EXPECT_EQ(out, "x" + c.expected) << c.text;
+  }
+}
+
 // PDF numbers must keep their point whatever the user's locale says.
 TEST(PdfSyntax, NumbersIgnoreACommaDecimalLocale) {
   const char* previous = std::setlocale(LC_NUMERIC, nullptr);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Writes the sample deck (as a show with panes and as a full-screen show) and checks both
-# in headless Chromium. The npm packages are installed into the build folder, from the
+# Writes the sample deck (as a show with panes and as a full-screen show) and a slide of
+# text in every Latin face, and checks them in headless Chromium. The npm packages are installed into the build folder, from the
 # lock file, the first time and whenever the lock file changes.
 #   run_browser_test.sh WRITE_SVG_SHOW BUILD_DIR
 set -euo pipefail
@@ -19,8 +19,10 @@ fi
 
 shows=$(mktemp -d)
 trap 'rm -rf "$shows"' EXIT
-mkdir "$shows/panes" "$shows/full"
+mkdir "$shows/panes" "$shows/full" "$shows/fonts"
 "$writer" "$shows/panes/show.svg"
 "$writer" "$shows/full/show.svg" --full-screen
+"$writer" "$shows/fonts/show.svg" --fonts "$shows/fonts/lines.txt"
 cd "$work"
-node svg_slideshow_test.mjs "$shows/panes/show.svg" "$shows/full/show.svg"
+node svg_slideshow_test.mjs "$shows/panes/show.svg" "$shows/full/show.svg" \
+  "$shows/fonts/show.svg" "$shows/fonts/lines.txt"

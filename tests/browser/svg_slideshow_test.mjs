@@ -1,7 +1,9 @@
 // Opens exported SVG slide shows in headless Chromium and drives them like a viewer:
 // buttons, a jump link, outline entries and keys must change the visible slide and the
-// page number without reloading the file, and nothing may end up on the console.
-//   node svg_slideshow_test.mjs SHOW_WITH_PANES.svg FULL_SCREEN_SHOW.svg
+// page number without reloading the file, and nothing may end up on the console. Each line
+// of text must be drawn as wide as the layout measured it (within 1%), whatever fonts
+// the machine has: underlines and block-outs are drawn from those widths.
+//   node svg_slideshow_test.mjs SHOW_WITH_PANES.svg FULL_SCREEN_SHOW.svg FONT_SHOW.svg LINES
 import { chromium } from 'playwright-core';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
@@ -9,9 +11,10 @@ import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-const [panesShow, fullScreenShow] = process.argv.slice(2);
-if (!panesShow || !fullScreenShow) {
-  console.error('usage: node svg_slideshow_test.mjs SHOW_WITH_PANES.svg FULL_SCREEN_SHOW.svg');
+const [panesShow, fullScreenShow, fontShow, fontLines] = process.argv.slice(2);
+if (!panesShow || !fullScreenShow || !fontShow || !fontLines) {
+  console.error('usage: node svg_slideshow_test.mjs SHOW_WITH_PANES.svg FULL_SCREEN_SHOW.svg ' +
+                'FONT_SHOW.svg LINES');
   process.exit(2);
 }
 
@@ -140,6 +143,19 @@ async function checkFullScreenShow(context) {
   await page.close();
 }
 
+async function checkTextWidths(context) {
+  const { page } = await open(context, fontShow);
+  const expected = fs.readFileSync(fontLines, 'utf8').trim().split('\n').map(Number);
+  const drawn = await page.evaluate(() =>
+    [...document.querySelectorAll('g[id^="Page"] text')].map((t) => t.getComputedTextLength()));
+  assert.equal(drawn.length, expected.length, 'text lines in the font show');
+  expected.forEach((width, i) => {
+    const off = Math.abs(drawn[i] - width) / width;
+    assert.ok(off <= 0.01, `line ${i}: drawn ${drawn[i].toFixed(2)}, laid out ${width.toFixed(2)}`);
+  });
+  await page.close();
+}
+
 const userDataDir = fs.mkdtempSync(path.join(os.tmpdir(), 'quarrion-chromium-'));
 let context;
 try {
@@ -153,6 +169,7 @@ try {
   });
   await checkShowWithPanes(context);
   await checkFullScreenShow(context);
+  await checkTextWidths(context);
   assert.deepEqual(problems, [], 'the browser reported problems');
   console.log('SVG slide show: all browser checks passed');
 } catch (e) {

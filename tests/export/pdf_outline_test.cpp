@@ -14,7 +14,7 @@ struct Written {
 Written Write(const TPDFOutline& outline, int first) {
   Written w;
   w.Text = "prefix";
-  w.Next = outline.WriteOutlines(first, w.Xref, w.Text);
+  w.Next = outline.WriteOutlines(first, 324, w.Xref, w.Text);
   return w;
 }
 
@@ -35,10 +35,10 @@ TEST(PdfOutline, SiblingsAndChildrenAreLinked) {
   EXPECT_EQ(w.Text,
             "prefix"
             "30 0 obj <<\n/Type /Outlines /Count 3\n /First 31 0 R /Last 33 0 R\n>> endobj\n\n"
-            "31 0 obj <<\n/Parent 30 0 R\n/Dest [4 0 R /XYZ 0 0 0]\n/Title (A)\n/Next 33 0 R\n"
+            "31 0 obj <<\n/Parent 30 0 R\n/Dest [4 0 R /XYZ 0 324 0]\n/Title (A)\n/Next 33 0 R\n"
             "/Count 1\n/First 32 0 R\n/Last 32 0 R\n>> endobj\n\n"
-            "32 0 obj <<\n/Parent 31 0 R\n/Dest [4 0 R /XYZ 0 0 0]\n/Title (a1)\n>> endobj\n\n"
-            "33 0 obj <<\n/Parent 30 0 R\n/Dest [6 0 R /XYZ 0 0 0]\n/Title (B)\n/Prev 31 0 R\n"
+            "32 0 obj <<\n/Parent 31 0 R\n/Dest [4 0 R /XYZ 0 324 0]\n/Title (a1)\n>> endobj\n\n"
+            "33 0 obj <<\n/Parent 30 0 R\n/Dest [6 0 R /XYZ 0 324 0]\n/Title (B)\n/Prev 31 0 R\n"
             ">> endobj\n\n");
   for (int n = 31; n <= 33; ++n) EXPECT_EQ(Obj(w, n).rfind(std::to_string(n) + " 0 obj", 0), 0u);
 }
@@ -75,7 +75,7 @@ TEST(PdfOutline, ThreeLevelsCountAllDescendants) {
   EXPECT_TRUE(has(17, "/Parent 16 0 R\n"));
   // b1 is not a sibling of a2: a lower level lies between them.
   EXPECT_FALSE(has(17, "/Prev"));
-  EXPECT_TRUE(has(14, "/Dest [10 0 R /XYZ 0 0 0]\n"));
+  EXPECT_TRUE(has(14, "/Dest [10 0 R /XYZ 0 324 0]\n"));
 }
 
 TEST(PdfOutline, LevelsAreKeptInsideTheTree) {
@@ -120,7 +120,7 @@ TEST(PdfOutline, TitlesAreEscapedAndSlidesBeyond255KeepTheirNumber) {
   outline.AddOutlineItem(0, 300, "a(b)\\c", "");
   const Written w = Write(outline, 5);
   EXPECT_NE(Obj(w, 6).find("/Title (a\\(b\\)\\\\c)\n"), std::string::npos);
-  EXPECT_NE(Obj(w, 6).find("/Dest [604 0 R /XYZ 0 0 0]\n"), std::string::npos);
+  EXPECT_NE(Obj(w, 6).find("/Dest [604 0 R /XYZ 0 324 0]\n"), std::string::npos);
 }
 
 TEST(PdfOutline, LargeFlatListLinksEveryNeighbour) {

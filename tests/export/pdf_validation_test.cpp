@@ -128,6 +128,40 @@ std::vector<std::string> Titles(const Json& items, int depth = 0) {
   return out;
 }
 
+// Title, subject, author and bookmarks were written as raw Windows-1252, which a reader
+// takes for PDFDocEncoding: curly quotes, dashes and the euro sign came out as others.
+// Poppler reads the information back, qpdf the bookmarks.
+TEST_F(PdfValidation, DocumentTextsReadBackAsTyped) {
+  TQuarrionCanvas canvas;
+  BuildSample(canvas);
+  canvas.ShowOutlines = true;
+  canvas.FullScreen = false;
+  canvas.DocumentInfo.Title = "\x93Quoted\x94 \x96 \x80" "5";
+  canvas.DocumentInfo.Subject = "Caf\xE9 \x97 \x8A";
+  canvas.DocumentInfo.Author = "A\xA0" "B \x85";
+  canvas.Pages()[3].MajorEntry = "End \x91x\x92";
+  std::string pdf;
+  canvas.GeneratePDF(pdf);
+  const Json json = Inspect(pdf);
+  ASSERT_TRUE(json.is_object()) << "qpdf --json failed";
+  TempFile file(pdf);
+  const ToolResult info = RunTool({"pdfinfo", "-enc", "UTF-8", file.Path()});
+  ASSERT_EQ(info.ExitCode, 0) << info.Output;
+  const std::string lines = "\n" + info.Output;
+  auto field = [&](const std::string& name) {
+    const auto at = lines.find("\n" + name + ":");
+    if (at == std::string::npos) return std::string();
+    const auto from = lines.find_first_not_of(' ', at + name.size() + 2);
+    return lines.substr(from, lines.find('\n', from) - from);
+  };
+  EXPECT_EQ(field("Title"), "\u201CQuoted\u201D \u2013 \u20AC5");
+  EXPECT_EQ(field("Subject"), "Caf\u00E9 \u2014 \u0160");
+  EXPECT_EQ(field("Author"), "A\u00A0B \u2026");
+  const std::vector<std::string> titles = Titles(json["outlines"]);
+  ASSERT_FALSE(titles.empty());
+  EXPECT_EQ(titles.back(), "End \u2018x\u2019@3");
+}
+
 TEST_F(PdfValidation, QpdfSeesPagesOutlinesPageModeAndLinks) {
   struct Case {
     bool fullScreen, showOutlines;

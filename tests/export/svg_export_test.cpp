@@ -11,11 +11,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "base/file_helpers.h"
 #include "export/svg_export.h"
 #include "export/svg_probe.h"
 #include "export/svg_sample_deck.h"
 #include "model/picture_decoder.h"
 #include "objects/image.h"
+#include "storage/document_file.h"
+#include "storage/storage_fixtures.h"
 
 namespace fs = std::filesystem;
 
@@ -231,3 +234,32 @@ TEST_F(SvgExport, ExternalToolsAcceptTheSampleDeck) {
 }
 
 }  // namespace
+
+// Three gradient boxes in a saved file once all took the id of the first: after the load
+// every gradient is named Grad0 and each box fills with the first one's colours.
+TEST_F(SvgExport, GradientsOfALoadedDocumentKeepTheirOwnColours) {
+  ASSERT_TRUE(HaveProgram("rsvg-convert")) << "scripts/setup.sh installs rsvg-convert";
+  const TColor colours[] = {0x0000FF, 0x00FF00, 0xFF0000};
+  TQuarrionCanvas source;
+  SvgDocument(source, 1);
+  for (int k = 0; k < 3; ++k) {
+    auto box = std::make_unique<TPDFRectangle>(40 + 120 * k, 60, 140 + 120 * k, 160);
+    auto gradient = std::make_unique<TPDFGradient>(0, 0, 0, 0);
+    gradient->Start.Colour = gradient->End.Colour = colours[k];
+    box->SetGradient(std::move(gradient));
+    source.Add(std::move(box));
+  }
+  std::string bytes = EncodeDocumentContent(ImageOf(source));
+  ScrambleBytes(bytes);
+  ASSERT_TRUE(LoadDocumentFromBytes(canvas, bytes, BuiltinRegistry(), "doc").Ok());
+  canvas.FullScreen = true;
+  fs::path svg = folder / "show.svg", png = folder / "show.png";
+  std::string error, output;
+  ASSERT_TRUE(WriteSVGExport(canvas, svg.string(), &error)) << error;
+  ASSERT_EQ(RunCommand("rsvg-convert -o '" + png.string() + "' '" + svg.string() + "'", output), 0)
+      << output;
+  TDecodedPicture picture;
+  ASSERT_TRUE(CurrentPictureDecoder().Decode(ReadAll(png), picture));
+  for (int k = 0; k < 3; ++k)
+    EXPECT_EQ(picture.Bitmap.Pixel(90 + 120 * k, 110), colours[k]) << "box " << k;
+}

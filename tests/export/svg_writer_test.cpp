@@ -5,6 +5,7 @@
 
 #include "export/svg_probe.h"
 #include "model/quarrion_canvas.h"
+#include "objects/annot.h"
 #include "objects/gradient.h"
 #include "objects/rectangle.h"
 #include "support/recording_host.h"
@@ -353,6 +354,20 @@ TEST_F(SvgWriter, GradientBackgroundPlacedOnThePageWithAnIdOfItsOwn) {
   EXPECT_NE(svg.find("<rect width=\"432\" height=\"324\" fill=\"url(#GradBackground)\"/>"),
             std::string::npos);
   EXPECT_NE(svg.find("fill=\"url(#Grad0)\""), std::string::npos);
+}
+
+// A bare host name reached the SVG as a relative file unless a PDF export had run first
+// and completed it in the object.
+TEST_F(SvgWriter, WebLinksTheSameBeforeAndAfterAPDFExport) {
+  auto web = std::make_unique<TPDFAnnot>(10, 20, 110, 70);
+  web->LinkKind = 2;
+  web->Target = "example.com/a";
+  SvgPlace(canvas, 0, std::move(web));
+  const std::string before = Export(canvas);
+  std::string pdf;
+  canvas.GeneratePDF(pdf);
+  EXPECT_EQ(Export(canvas), before);
+  EXPECT_NE(before.find("<a xlink:href=\"http://example.com/a\">"), std::string::npos);
 }
 
 TEST_F(SvgWriter, GradientFlagWithoutGradientKeepsTheColour) {

@@ -41,7 +41,7 @@ TEST(Annot, PDFAnnotationsOfEachKind) {
   struct Case {
     TPDFAnnot& link;
     const char* action;
-  } cases[] = {{*jump, "/Dest [12 0 R /XYZ 7 -3 1.5]\n"},
+  } cases[] = {{*jump, "/Dest [12 0 R /XYZ 7 327 1.5]\n"},
                {*web, "/A<</S /URI /URI (http://www.example.com/a?b=1&c=\\(2\\))>>\n"},
                {*file, "/A<</S /GoToR /F (C:\\\\talks\\\\next \\(2\\).pdf)>>\n"},
                {*full, "/A<</S /URI /URI (mailto:me@example.com)>>\n"}};
@@ -114,7 +114,7 @@ TEST(Annot, SVGElements) {
             "<a xlink:href=\"\"><rect stroke=\"none\" fill=\"none\" x=\"10\" y=\"20\" width=\"100\" "
             "height=\"50\" onclick=\"evt.preventDefault();ChangePage(2)\" pointer-events=\"visible\"/></a>");
   EXPECT_EQ(d.SVG(*web),
-            "<a xlink:href=\"a.com/?x=1&amp;y=&quot;2&quot;\"><rect stroke=\"none\" fill=\"none\" "
+            "<a xlink:href=\"http://a.com/?x=1&amp;y=&quot;2&quot;\"><rect stroke=\"none\" fill=\"none\" "
             "x=\"10\" y=\"20\" width=\"100\" height=\"50\" pointer-events=\"visible\"/></a>");
 }
 

@@ -5,6 +5,7 @@
 #include "objects/gradient.h"
 #include "objects/object_fixture.h"
 #include "objects/rectangle.h"
+#include "support/pdf_tools.h"
 
 namespace {
 TColor Mix(TColor a, TColor b, double t) {
@@ -37,13 +38,13 @@ TBitmap PaintCircles(const TPDFGradient& g, int w, int h) {
 }
 }  // namespace
 
+// Circles with distinct centres.
 TEST(GradientRender, RadialMatchesTheCirclesDrawnOneAfterAnother) {
   struct Case {
     double sx, sy, sr, ex, ey, er;
     bool extendStart, extendEnd;
   } cases[] = {{0.3, 0.5, 0.1, 0.6, 0.5, 0.4, false, false},
                {0.3, 0.5, 0.1, 0.6, 0.5, 0.4, true, true},
-               {0.5, 0.5, 0.0, 0.5, 0.5, 0.4, false, true},   // same centre: rings
                {0.4, 0.3, 0.4, 0.7, 0.6, 0.1, true, false},   // cone widening backwards
                {0.2, 0.8, 0.05, 0.3, 0.7, 0.1, true, true}};  // shrinks to nothing before the start
   for (const auto& c : cases) {
@@ -68,6 +69,54 @@ TEST(GradientRender, RadialMatchesTheCirclesDrawnOneAfterAnother) {
       }
     EXPECT_GT(painted, 200) << c.sx;
     EXPECT_LE(wrong, 80 * 60 / 100) << c.sx << " " << c.extendStart;
+  }
+}
+
+// Circles with one centre look on screen as a PDF viewer shows them (poppler here, which
+// shares no code with ours): rings of the gradient. Painting filled circles one after
+// another showed the end colour all over (the sample deck's green box).
+TEST(GradientRender, RadialWithOneCentreLooksAsPopplerShowsIt) {
+  ASSERT_TRUE(ToolAvailable("pdftoppm")) << "pdftoppm is missing: scripts/setup.sh installs it";
+  struct Case {
+    double sx, sy, sr, ex, ey, er;
+    bool extendStart, extendEnd;
+  } cases[] = {{0.5, 0.5, 0.0, 0.5, 0.5, 0.4, false, true},  // the sample deck's green box
+               {0.5, 0.5, 0.0, 0.5, 0.5, 0.4, false, false},
+               {0.5, 0.5, 0.1, 0.5, 0.5, 0.4, true, true},
+               {0.5, 0.5, 0.5, 0.5, 0.5, 0.1, true, true},   // shrinking
+               {0.3, 0.6, 0.4, 0.3, 0.6, 0.05, false, false}};
+  const TColor background = 0x00FF00;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.sx << " " << c.sr << " " << c.er << " " << c.extendEnd);
+    TQuarrionCanvas canvas;
+    canvas.ZoomX = canvas.ZoomY = 1000;  // one pixel per point, as pdftoppm renders it
+    canvas.DocumentInfo.Background = background;
+    auto box = std::make_unique<TPDFRectangle>(0, 0, 160, 120);
+    box->Outline = false;
+    auto g = std::make_unique<TPDFGradient>(0, 0, 0, 0);
+    g->ShadingType = 3;
+    g->Start = {c.extendStart, 0x0000FF, c.sx, c.sy, c.sr, 0};
+    g->End = {c.extendEnd, 0xFF8000, c.ex, c.ey, c.er, 0};
+    box->SetGradient(std::move(g));
+    TPDFObject* placed = canvas.Add(std::move(box));
+    const TBitmap screen = placed->Gradient()->RenderGradient(canvas, *placed);
+    std::string pdf;
+    canvas.GeneratePDF(pdf);
+    const RenderedPage page = RenderPage(pdf, 1);
+    ASSERT_GT(page.Width, 0);
+    int painted = 0, wrong = 0;
+    for (int y = 0; y < 120; ++y)
+      for (int x = 0; x < 160; ++x) {
+        const TColor shown = screen.Pixel(x, y) == screen.TransparentColour ? background : screen.Pixel(x, y);
+        const TColor viewer = page.Pixel(x, y);
+        painted += viewer != background;
+        auto off = [&](int a, int b) { return std::abs(a - b) > 12; };
+        if (off(RedOf(shown), RedOf(viewer)) || off(GreenOf(shown), GreenOf(viewer)) ||
+            off(BlueOf(shown), BlueOf(viewer)))
+          ++wrong;
+      }
+    EXPECT_GT(painted, 800);
+    EXPECT_LE(wrong, 160 * 120 / 50);
   }
 }
 

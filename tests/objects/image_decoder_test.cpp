@@ -140,3 +140,41 @@ TEST(PictureDecoder, TruncatedJPEGDataStillGivesThePicture) {
   EXPECT_EQ(p.Bitmap.Width(), 64);
   EXPECT_EQ(p.Bitmap.Height(), 64);
 }
+
+// A 49-byte PNG whose data chunk claims 1.5 GB made the decoder reserve that much before it
+// found the data missing. Every length is checked against the bytes present first.
+TEST(PictureDecoder, ChunkAndRowLengthsAreCheckedAgainstTheBytesPresent) {
+  // The input as the fuzzer found it; its data chunk claims 0x5D000000 bytes.
+  const std::string claims(
+      "\x89\x50\x4E\x47\x0D\x0A\x1A\x0A\x00\x00\x00\x0D\x49\x48\x44\x52"
+      "\x00\x00\x00\x07\x00\x00\x00\x05\x08\x02\x00\x00\x00\x06\xF8\x61"
+      "\x8F\x5D\x00\x00\x00\x49\x44\x41\x54\x49\x45\x4E\x44\xAE\x42\x60"
+      "\x82",
+      49);
+  const std::string png = EncodePNG(Sample()), bmp = EncodeBMP(Sample());
+  std::string wideBMP = bmp;
+  wideBMP[18] = '\x40';  // width 64 with the rows of a 7-pixel picture
+  struct Case {
+    const char* Name;
+    std::string Bytes;
+    bool Present;
+  } cases[] = {
+      {"png", png, true},
+      {"png claiming 1.5 GB of data", claims, false},
+      {"png cut inside its data", png.substr(0, png.size() - 20), false},
+      {"png without its end chunk", png.substr(0, png.size() - 12), false},
+      {"bmp", bmp, true},
+      {"bmp without its last row's padding", bmp.substr(0, bmp.size() - 3), true},
+      {"bmp cut inside its last row", bmp.substr(0, bmp.size() - 4), false},
+      {"bmp claiming wider rows", wideBMP, false},
+  };
+  ASSERT_EQ(claims.size(), 49u);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    EXPECT_EQ(PictureDataPresent(c.Bytes), c.Present);
+    TDecodedPicture p;
+    if (!c.Present) {
+      EXPECT_FALSE(CorePictureDecoder().Decode(c.Bytes, p));
+    }
+  }
+}

@@ -308,6 +308,24 @@ TEST(Image, StoredPictureWinsOverTheFileOnDisk) {
   EXPECT_EQ(other.canvas.Resources.GetData(path), placed.PictureBytes());
 }
 
+// A file from another writer may hold the picture in the store without the stored flag:
+// the image read the file on disk before it had a document, and kept that picture.
+TEST(Image, StoreServesItsPictureEvenWhenTheStoredFlagIsClear) {
+  ImageDesk d;
+  std::string path = d.Picture("held.png", EncodePNG(Colours(12, 6)));
+  TPDFImage& image = d.AddImage(std::make_unique<TPDFImage>(0, path, 0));
+  const std::string saved = image.SaveToString();
+  ASSERT_FALSE(image.StoreInFile());
+  d.canvas.Resources.Add(path, EncodePNG(Colours(5, 9)));
+
+  auto obj = BuiltinRegistry().CreateObject(ClassId::Image, saved);
+  ASSERT_NE(obj, nullptr);
+  TPDFImage& placed = d.AddImage(std::unique_ptr<TPDFImage>(static_cast<TPDFImage*>(obj.release())));
+  EXPECT_TRUE(placed.Loaded());
+  EXPECT_EQ(placed.Bitmap().Width(), 5);
+  EXPECT_EQ(placed.PictureBytes(), d.canvas.Resources.GetData(path));
+}
+
 TEST(Image, CopyTakesTheAppearanceAndThePicture) {
   ImageDesk d;
   std::string path = d.Picture("c.jpg", EncodeJPEG(Colours(16, 8), false));

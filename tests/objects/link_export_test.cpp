@@ -62,12 +62,12 @@ TEST(LinkExport, EveryPageListsExactlyItsOwnAnnotations) {
   const std::string next = "[10,254,110,304] dest ";
   // The slide's own links come first, then those of its master.
   const std::vector<std::vector<std::string>> expected = {
-      {"[200,254,300,304] dest [\"10 0 R\",\"/XYZ\",5,300,2]", next + "[\"6 0 R\",\"/XYZ\",0,0,0]"},
+      {"[200,254,300,304] dest [\"10 0 R\",\"/XYZ\",5,24,2]", next + "[\"6 0 R\",\"/XYZ\",0,324,0]"},
       {"[10,174,60,224] action {\"/S\":\"/URI\",\"/URI\":\"u:http://example.com/a?b=1&c=(2)\"}",
-       next + "[\"8 0 R\",\"/XYZ\",0,0,0]"},
+       next + "[\"8 0 R\",\"/XYZ\",0,324,0]"},
       {"[10,174,60,224] action {\"/F\":\"u:notes (1).pdf\",\"/S\":\"/GoToR\"}",
-       next + "[\"10 0 R\",\"/XYZ\",0,0,0]"},
-      {"[20,274,40,294] dest [\"4 0 R\",\"/XYZ\",0,0,0]"}};
+       next + "[\"10 0 R\",\"/XYZ\",0,324,0]"},
+      {"[20,274,40,294] dest [\"4 0 R\",\"/XYZ\",0,324,0]"}};
   ASSERT_EQ(json["pages"].size(), expected.size());
   for (std::size_t k = 0; k < expected.size(); ++k) {
     const Json& page = objects["obj:" + std::to_string(4 + 2 * k) + " 0 R"]["value"];

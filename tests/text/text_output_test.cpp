@@ -98,7 +98,7 @@ TEST(TextPDF, UnderlinesAndLinks) {
 }
 
 TEST(TextSVG, StylesLinksUnderlinesAndBlocks) {
-  const std::string head = "<g stroke=\"none\" fill=\"#000000\" font-family=\"Arial\" font-size=\"12px\" >";
+  const std::string head = "<g stroke=\"none\" fill=\"#000000\" font-family=\"Arial, Helvetica, 'Liberation Sans', Arimo, 'Nimbus Sans', sans-serif\" font-size=\"12px\" >";
   Output o;
   EXPECT_EQ(o.SVG("a<b>b</b>c"),
             head + " <text x=\"100\" y=\"62\">a<tspan font-weight=\"bold\">b</tspan>c</text>\n</g>\n\n");
