@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-base-private-dev libgl-dev
   libgtest-dev libgmock-dev
   zlib1g-dev libjpeg-dev libstb-dev nlohmann-json3-dev
   libcairo2-dev

@@ -19,7 +19,9 @@ const char* CliUsageText() {
          "\n"
          "  pdf  IN.qsl OUT.pdf            export the PDF slide show\n"
          "  svg  IN.qsl OUT.svg            export the SVG slide show and its picture files beside it\n"
-         "  png  IN.qsl OUTDIR [--width N] render every slide (with its master) to OUTDIR/slide-NNN.png\n"
+         "  png  IN.qsl OUTDIR [--width N] [--work-area]\n"
+         "                                 render every slide as the audience sees it (or the editing\n"
+         "                                 view) to OUTDIR/slide-NNN.png\n"
          "  dump IN.qsl                    the whole document as JSON on standard output\n"
          "  build IN.json OUT.qsl          the inverse of dump\n"
          "  demo OUTDIR                    write the built-in sample deck as .qsl, .pdf, .svg and PNGs\n"
@@ -51,17 +53,7 @@ int CliApp::Run(const std::vector<std::string>& args) {
   if (cmd == "dump" && need(1)) return Dump(args[1]);
   if (cmd == "build" && need(2)) return Build(args[1], args[2]);
   if (cmd == "demo" && need(1)) return Demo(args[1]);
-  if (cmd == "png" && (need(2) || need(4))) {
-    int width = DefaultSlideImageWidth;
-    if (need(4)) {
-      if (args[3] != "--width") return Usage("unknown option " + args[3]);
-      const std::string& w = args[4];
-      auto res = std::from_chars(w.data(), w.data() + w.size(), width);
-      if (res.ec != std::errc() || res.ptr != w.data() + w.size() || width < 16 || width > 16384)
-        return Usage("--width takes a whole number from 16 to 16384");
-    }
-    return Png(args[1], args[2], width);
-  }
+  if (cmd == "png" && args.size() >= 3) return PngCommand(args);
   const char* known[] = {"pdf", "svg", "png", "dump", "build", "demo"};
   for (const char* k : known)
     if (cmd == k) return Usage("wrong arguments for " + cmd);
@@ -84,11 +76,30 @@ int CliApp::Svg(const std::string& in, const std::string& out) {
   return 0;
 }
 
-int CliApp::Png(const std::string& in, const std::string& outDir, int width) {
+int CliApp::PngCommand(const std::vector<std::string>& args) {
+  int width = DefaultSlideImageWidth;
+  TDrawMode mode = TDrawMode::Show;
+  for (std::size_t i = 3; i < args.size(); ++i) {
+    if (args[i] == "--work-area") {
+      mode = TDrawMode::WorkArea;
+    } else if (args[i] == "--width") {
+      if (++i == args.size()) return Usage("--width takes a whole number from 16 to 16384");
+      const std::string& w = args[i];
+      auto res = std::from_chars(w.data(), w.data() + w.size(), width);
+      if (res.ec != std::errc() || res.ptr != w.data() + w.size() || width < 16 || width > 16384)
+        return Usage("--width takes a whole number from 16 to 16384");
+    } else {
+      return Usage("unknown option " + args[i]);
+    }
+  }
+  return Png(args[1], args[2], width, mode);
+}
+
+int CliApp::Png(const std::string& in, const std::string& outDir, int width, TDrawMode mode) {
   CliDocument doc;
   if (!doc.Load(in)) return Fail(doc.Error());
   std::string error;
-  if (!WriteSlideImages(doc.Canvas(), outDir, width, &error)) return Fail(error);
+  if (!WriteSlideImages(doc.Canvas(), outDir, width, mode, &error)) return Fail(error);
   return 0;
 }
 

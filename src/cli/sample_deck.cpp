@@ -241,5 +241,5 @@ bool WriteSampleDeck(const std::string& outDir, std::string* error) {
     if (error) *error = "Could not write demo.svg: " + svg.Message;
     return false;
   }
-  return WriteSlideImages(doc.Canvas(), outDir, DefaultSlideImageWidth, error);
+  return WriteSlideImages(doc.Canvas(), outDir, DefaultSlideImageWidth, TDrawMode::Show, error);
 }

@@ -34,7 +34,8 @@ void EnsureGuiApplication() {
 }
 }  // namespace
 
-bool WriteSlideImages(TQuarrionCanvas& canvas, const std::string& outDir, int width, std::string* error) {
+bool WriteSlideImages(TQuarrionCanvas& canvas, const std::string& outDir, int width, TDrawMode mode,
+                      std::string* error) {
   EnsureGuiApplication();
   std::error_code ec;
   std::filesystem::create_directories(outDir, ec);
@@ -46,7 +47,7 @@ bool WriteSlideImages(TQuarrionCanvas& canvas, const std::string& outDir, int wi
   for (int page = 0; page < canvas.PageCount(); ++page) {
     if (canvas.Pages()[page].IsMaster) continue;
     ++slide;
-    QImage image = RenderSlideToImage(canvas, page, width);
+    QImage image = RenderSlideToImage(canvas, page, width, mode);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -9,6 +9,7 @@
 #include "base/pdf_state_cache.h"
 #include "model/bitmap.h"
 #include "model/document_info.h"
+#include "model/draw_context.h"
 #include "base/geometry.h"
 #include "model/page.h"
 #include "model/pdf_object.h"
@@ -135,9 +136,18 @@ class TQuarrionCanvas {
   // Paints the control: scale and origin, background (cached), objects, selection marks.
   void Paint();
   void Resize();
-  // Draws this document's current page onto `target`'s surface with `target`'s scale.
+  // Draws this document's current page onto `target`'s surface with `target`'s scale and
+  // draw context (model/slide_painter.h does the drawing).
   void DrawOn(TQuarrionCanvas& target, bool showSelected, bool showUnselected, bool showObjects,
               bool showMaster);
+  // The document whose background drawing uses and whose page the text tags name, and that
+  // page (see DrawContext).
+  const TQuarrionCanvas& ContextDocument() const {
+    return DrawContext.Document ? *DrawContext.Document : *this;
+  }
+  int ContextPage() const {
+    return DrawContext.Page >= 0 ? DrawContext.Page : ContextDocument().Page();
+  }
   // Computes ZoomX/ZoomY and OriginX/OriginY for the host's client size.
   void ComputeScale();
 
@@ -196,6 +206,8 @@ class TQuarrionCanvas {
   int OriginY = 0;
   TDocumentInfo DocumentInfo;
   TResourceManager Resources;  // the document's embedded pictures and saved background
+  // What the objects drawn on this canvas are drawn for (model/draw_context.h).
+  TDrawContext DrawContext;
 
   // ---- Events (fired only when set) --------------------------------------------------
   std::function<void()> OnSelectionChanged;

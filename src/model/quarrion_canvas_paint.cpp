@@ -5,51 +5,12 @@
 
 #include "model/canvas_host.h"
 #include "model/quarrion_canvas.h"
+#include "model/slide_painter.h"
 #include "model/surface.h"
-#include "objects/annot.h"
-#include "objects/gradient.h"
-#include "objects/rectangle.h"
 
 namespace {
 // The colour of the control around the page (the platform's button-face grey).
 constexpr TColor kControlColour = 0xF0F0F0;
-
-// Draws an object and then the links attached to it.
-void DrawWithAnnots(TPDFObject& obj, TQuarrionCanvas& target) {
-  obj.Draw(target);
-  for (auto& link : obj.Annots()) link->Draw(target);
-}
-
-// The page itself: a locked rectangle with a hairline outline and a grey shadow, filled
-// with the document background.
-void DrawPageBackground(TQuarrionCanvas& canvas) {
-  TPDFRectangle page(0, 0, canvas.PageWidth, canvas.PageHeight);
-  page.Outline = true;
-  page.Fill = true;
-  page.Shadow = true;
-  page.Locked = true;
-  page.FillColour = canvas.DocumentInfo.Background;
-  TDocumentInfo& info = canvas.DocumentInfo;
-  if (!info.BackgroundIsGradient || !info.BackgroundGradient) {
-    page.Draw(canvas);
-    return;
-  }
-  // The gradient belongs to the document: it is only lent, and comes back unchanged in
-  // owner and number even when drawing throws.
-  struct Loan {
-    TPDFRectangle& page;
-    TDocumentInfo& info;
-    TQuarrionCanvas* owner;
-    int id;
-    ~Loan() {
-      info.BackgroundGradient = page.DetachGradient();
-      info.BackgroundGradient->SetOwner(owner);
-      info.BackgroundGradient->ObjectID = id;
-    }
-  } loan{page, info, info.BackgroundGradient->Owner(), info.BackgroundGradient->ObjectID};
-  page.SetGradient(std::move(info.BackgroundGradient));
-  page.Draw(canvas);
-}
 }  // namespace
 
 void TQuarrionCanvas::ComputeScale() {
@@ -95,7 +56,7 @@ void TQuarrionCanvas::Paint() {
     if (hadStatic)
       secondCanvas_->Draw(0, 0, *staticImage_);
     else
-      DrawPageBackground(*this);
+      TSlidePainter(*this).DrawBackground(true);
     if (OnPaint) OnPaint();
     if (!hadStatic) staticImage_ = std::make_unique<TBitmap>(secondCanvas_->Capture());
     DrawOn(*this, true, true, true, true);
@@ -110,40 +71,17 @@ void TQuarrionCanvas::Paint() {
 void TQuarrionCanvas::DrawOn(TQuarrionCanvas& target, bool showSelected, bool showUnselected,
                              bool showObjects, bool showMaster) {
   if (pages_.empty() || page_ < 0 || page_ >= PageCount()) return;
-  // Objects draw through `target` (its surface and scale). Drawing for another control
-  // (the properties preview) leaves this work area's surface as it was, so that it never
-  // keeps a pointer to the preview's short-lived off-screen image.
-  TPage& page = CurrentPage();
-
-  const bool targetUsesMaster =
-      target.page_ >= 0 && target.page_ < target.PageCount() && target.CurrentPage().UseMaster;
-  const int master = MasterShownBehind(page_);
-  if (targetUsesMaster && showUnselected && showMaster && master >= 0) {
-    for (auto& obj : pages_[std::size_t(master)].Objects)
-      if (!obj->Deleted) DrawWithAnnots(*obj, target);
-  }
-
-  if (showObjects) {
-    // A selection flag per object keeps this linear in the number of objects.
-    std::vector<char> selected(page.Objects.size(), 0);
-    for (int index : selection_)
-      if (index >= 0 && index < int(selected.size())) selected[std::size_t(index)] = 1;
-    for (std::size_t i = 0; i < page.Objects.size(); ++i) {
-      TPDFObject& obj = *page.Objects[i];
-      if (obj.Deleted || !(selected[i] ? showSelected : showUnselected)) continue;
-      DrawWithAnnots(obj, target);
-    }
-    if (showSelected) {
-      for (int index : selection_) {
-        if (index < 0 || index >= int(page.Objects.size())) continue;
-        TPDFObject& obj = *page.Objects[std::size_t(index)];
-        if (obj.Deleted) continue;
-        if (ShowHighlight)
-          obj.DrawHighlight(target);
-        else
-          obj.DrawHandles(target, {obj.Left, obj.Top, obj.Right, obj.Bottom});
-      }
-    }
-  }
+  // Objects draw through `target` (its surface, scale and draw context). Drawing for another
+  // control (the properties preview) leaves this work area's surface as it was, so that it
+  // never keeps a pointer to the preview's short-lived off-screen image.
+  TPageParts parts;
+  parts.Background = false;
+  parts.Master = showMaster && target.page_ >= 0 && target.page_ < target.PageCount() &&
+                 target.CurrentPage().UseMaster;
+  parts.Objects = showObjects;
+  parts.Unselected = showUnselected;
+  parts.Selected = showSelected;
+  parts.SelectionMarks = true;
+  TSlidePainter(target).DrawObjects(*this, page_, parts);
   if (OnRepaint) OnRepaint();
 }

@@ -38,6 +38,8 @@ void TPDFAnnot::SetDestination(const TLinkDest& dest) {
 }
 
 void TPDFAnnot::Draw(TQuarrionCanvas& canvas) {
+  // The frame marks the clickable area for the editor; a shown slide has no frame.
+  if (canvas.DrawContext.Mode == TDrawMode::Show) return;
   Surface* s = canvas.SecondCanvas();
   if (!s) return;
   TColor colour = LinkKind == kInternetLink ? 0x0000FF : LinkKind == kFileLink ? 0x008000 : 0xFF0000;

@@ -40,6 +40,10 @@ class TPDFGradient : public TPDFObject {
   // Renders the gradient, placed for `owner`, into a bitmap of the owner's screen size
   // whose unpainted pixels are the bitmap's transparent colour.
   TBitmap RenderGradient(const TQuarrionCanvas& canvas, const TPDFObject& owner) const;
+  // Renders the gradient placed for a box of `width` x `height` pixels, one pixel per unit,
+  // without a canvas or an owner (the colour dialog's preview). This gradient's own
+  // placement is left as it was.
+  TBitmap RenderGradient(int width, int height) const;
 
   int ShadingType = 2;  // 2 axial, 3 radial
   int ShadingNumber = 0;
@@ -47,6 +51,10 @@ class TPDFGradient : public TPDFObject {
   TGradientEnd End;
 
  private:
+  // A `width` x `height` bitmap with the start point at (sx, sy) and the end point at
+  // (ex, ey), in bitmap pixels; `scale` turns the placed radii into pixels.
+  TBitmap Render(int width, int height, double sx, double sy, double ex, double ey,
+                 double scale) const;
   // Offsets of the start point and the axis in bitmap pixels.
   void RenderAxial(TBitmap& bmp, double sx, double sy, double dx, double dy) const;
   void RenderRadial(TBitmap& bmp, double sx, double sy, double dx, double dy, double scale) const;

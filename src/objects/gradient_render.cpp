@@ -77,19 +77,33 @@ double LargestCovering(double a, double b, double c, double lo, double hi) {
 }  // namespace
 
 TBitmap TPDFGradient::RenderGradient(const TQuarrionCanvas& canvas, const TPDFObject& owner) const {
-  TPoint o = canvas.PageToScreen(owner.Left, owner.Top);
-  TPoint e = canvas.PageToScreen(owner.Right, owner.Bottom);
+  const TPoint o = canvas.PageToScreen(owner.Left, owner.Top);
+  const TPoint e = canvas.PageToScreen(owner.Right, owner.Bottom);
+  const TPoint s0 = canvas.PageToScreen(Left, Top), s1 = canvas.PageToScreen(Right, Bottom);
+  return Render(e.X - o.X, e.Y - o.Y, s0.X - o.X, s0.Y - o.Y, s1.X - o.X, s1.Y - o.Y,
+                canvas.ZoomX / 1000.0);
+}
+
+TBitmap TPDFGradient::RenderGradient(int width, int height) const {
+  // Placed on a copy, so that an owner's placement of this gradient survives; the box
+  // only needs bounds, and a blank gradient has them.
+  TPDFGradient placed(0, 0, 0, 0);
+  AssignAppearanceTo(placed);
+  TPDFGradient box(0, 0, std::max(width, 0), std::max(height, 0));
+  placed.PlaceGradient(box);
+  return placed.Render(box.Right, box.Bottom, placed.Left, placed.Top, placed.Right, placed.Bottom, 1.0);
+}
+
+TBitmap TPDFGradient::Render(int width, int height, double sx, double sy, double ex, double ey,
+                             double scale) const {
   TColor transparent = TransparentFor(Start.Colour, End.Colour);
-  TBitmap bmp(e.X - o.X, e.Y - o.Y, transparent);
+  TBitmap bmp(width, height, transparent);
   bmp.HasTransparentColour = true;
   bmp.TransparentColour = transparent;
   if (bmp.Empty()) return bmp;
-
-  TPoint s0 = canvas.PageToScreen(Left, Top), s1 = canvas.PageToScreen(Right, Bottom);
-  double sx = s0.X - o.X, sy = s0.Y - o.Y, ex = s1.X - o.X, ey = s1.Y - o.Y;
-  double dx = ex - sx, dy = ey - sy;
+  const double dx = ex - sx, dy = ey - sy;
   if (ShadingType == 3)
-    RenderRadial(bmp, sx, sy, dx, dy, canvas.ZoomX / 1000.0);
+    RenderRadial(bmp, sx, sy, dx, dy, scale);
   else
     RenderAxial(bmp, sx, sy, dx, dy);
   return bmp;

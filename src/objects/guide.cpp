@@ -50,6 +50,8 @@ void TPDFGuide::GuideLine(TQuarrionCanvas& canvas, const TRect& at, bool inverte
 }
 
 void TPDFGuide::Draw(TQuarrionCanvas& canvas) {
+  // A guide helps placing objects; the audience never sees it.
+  if (canvas.DrawContext.Mode == TDrawMode::Show) return;
   GuideLine(canvas, {Left, Top, Right, Bottom}, false);
 }
 

@@ -201,15 +201,19 @@ std::string TPDFText::ExpandTag(const std::string& name, const TResources& attri
   if (name == "#date") return CurrentClock().ShortDate(CurrentClock().Now());
   if (name == "#time") return CurrentClock().LongTime(CurrentClock().Now());
   if (!canvas) canvas = Owner();
+  // A canvas may draw for another document's page (the properties preview, a slide
+  // picture): the tags name that page.
+  const TQuarrionCanvas* document = canvas ? &canvas->ContextDocument() : nullptr;
+  const int page = canvas ? canvas->ContextPage() : -1;
   if (name == "#title") {
-    if (!canvas || canvas->Page() < 0 || canvas->Page() >= canvas->PageCount()) return std::string();
-    return canvas->Pages()[std::size_t(canvas->Page())].Title;
+    if (!document || page < 0 || page >= document->PageCount()) return std::string();
+    return document->Pages()[std::size_t(page)].Title;
   }
   if (name == "#page") {
     int origin = 1;
     if (!ParseInteger(TQuarrionCanvas::GetAttribute(attributes, "origin", false), origin)) origin = 1;
     int style = PageStyle(LowerCase(TQuarrionCanvas::GetAttribute(attributes, "style", false)));
-    return canvas ? canvas->PageLabel(canvas->Page(), origin, style) : std::string("??");
+    return document ? document->PageLabel(page, origin, style) : std::string("??");
   }
   return std::string();
 }

@@ -94,6 +94,8 @@ TEST_F(CliEndToEnd, UsageErrorsExitWithTwo) {
       {{"pdf", "only-one"}, "wrong arguments for pdf"},
       {{"png", "a", "b", "--height", "3"}, "unknown option --height"},
       {{"png", "a", "b", "--width", "12x"}, "--width takes a whole number"},
+      {{"png", "a", "b", "--work-area", "--width"}, "--width takes a whole number"},
+      {{"png", "a", "b", "--work-area", "--frames"}, "unknown option --frames"},
   };
   for (const auto& k : cases) {
     RunResult r = Run(k.args);
@@ -174,6 +176,31 @@ TEST_F(CliEndToEnd, SlideImagesShowTheSlides) {
   }
   EXPECT_GE(slides, 2);
   EXPECT_FALSE(fs::exists(P("shots/slide-000.png")));
+}
+
+// By default the audience's view; --work-area adds the editor's guides and link frames,
+// and nothing else.
+TEST_F(CliEndToEnd, SlideImagesShowTheAudiencesViewUnlessAskedForTheWorkArea) {
+  ASSERT_EQ(Run({"demo", P("deck")}).Status, 0);
+  ASSERT_EQ(Run({"png", P("deck/demo.qsl"), P("show"), "--width", "432"}).Status, 0);
+  ASSERT_EQ(Run({"png", P("deck/demo.qsl"), P("edit"), "--work-area", "--width", "432"}).Status, 0);
+  int differing = 0;
+  for (const auto& e : fs::directory_iterator(P("show"))) {
+    const std::string name = e.path().filename().string();
+    QImage show(QString::fromStdString(e.path().string()));
+    QImage edit(QString::fromStdString(P("edit/" + name)));
+    ASSERT_EQ(show.size(), edit.size()) << name;
+    for (int y = 0; y < show.height(); ++y)
+      for (int x = 0; x < show.width(); ++x) {
+        const QRgb a = show.pixel(x, y) & 0xFFFFFF, b = edit.pixel(x, y) & 0xFFFFFF;
+        if (a == b) continue;
+        ++differing;
+        // Link frames and guides are drawn in pure red or pure blue.
+        EXPECT_TRUE(b == 0xFF0000 || b == 0x0000FF) << name << " at " << x << "," << y << ": " << std::hex << b;
+      }
+  }
+  // The sample deck has links on every slide.
+  EXPECT_GT(differing, 100);
 }
 
 TEST_F(CliEndToEnd, PdfExportIsReproducibleWithAFixedDate) {

@@ -211,7 +211,7 @@ TEST(CanvasPaint, DisabledPaintingDrawsNothing) {
   EXPECT_EQ(canvas.StaticImage(), nullptr);
 }
 
-TEST(CanvasPaint, BackgroundGradientIsLentAndGivenBack) {
+TEST(CanvasPaint, BackgroundGradientStaysWithTheDocument) {
   RecordingHost host(446, 286);
   TQuarrionCanvas canvas(&host);
   auto gradient = std::make_unique<TPDFGradient>(0, 0, 0, 0);

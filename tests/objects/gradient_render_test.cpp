@@ -100,3 +100,42 @@ TEST(GradientRender, UnpaintedMarkerIsNoColourOfTheGradient) {
   TBitmap bmp = box.Gradient()->RenderGradient(d.canvas, box);
   for (int x = 0; x < 255; ++x) ASSERT_NE(bmp.Pixel(x, 2), bmp.TransparentColour) << x;
 }
+
+// Without a canvas the gradient is placed on the bitmap itself: the start point at
+// (W × Start.X, H × Start.Y), the end point at the end's fractions rounded up.
+TEST(GradientRender, PlainPixelSizeHasTheEndColoursAtTheEndPoints) {
+  struct Case {
+    const char* what;
+    int w, h;
+    double sx, sy, ex, ey;
+    TPoint start, end, before, after;  // pixels at both ends and beyond them
+    TPoint shortOfEnd;                 // one pixel before the end point
+  } cases[] = {
+      {"across", 200, 20, 0.25, 0.5, 0.75, 0.5, {50, 10}, {150, 10}, {10, 10}, {190, 10}, {149, 10}},
+      {"down", 30, 300, 0.5, 0.1, 0.5, 0.5, {15, 30}, {15, 150}, {15, 5}, {15, 290}, {15, 149}},
+      // 90 × 0.333 = 29.97: the end point rounds up to 30.
+      {"rounded", 90, 10, 0.0, 0.0, 0.333, 0.0, {0, 5}, {30, 5}, {0, 0}, {31, 5}, {29, 5}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TPDFGradient g(0, 0, 0, 0);
+    g.Start = {true, 0x0000FF, c.sx, c.sy, 0, 0};
+    g.End = {true, 0x00FFFF, c.ex, c.ey, 0, 0};
+    TBitmap bmp = g.RenderGradient(c.w, c.h);
+    ASSERT_EQ(bmp.Width(), c.w);
+    ASSERT_EQ(bmp.Height(), c.h);
+    EXPECT_EQ(bmp.Pixel(c.start.X, c.start.Y), 0x0000FFu);
+    EXPECT_EQ(bmp.Pixel(c.before.X, c.before.Y), 0x0000FFu);
+    EXPECT_EQ(bmp.Pixel(c.end.X, c.end.Y), 0x00FFFFu);
+    EXPECT_EQ(bmp.Pixel(c.after.X, c.after.Y), 0x00FFFFu);
+    EXPECT_NE(bmp.Pixel(c.shortOfEnd.X, c.shortOfEnd.Y), 0x00FFFFu);
+    // Halfway between the ends, halfway between the colours.
+    const TPoint mid{(c.start.X + c.end.X) / 2, (c.start.Y + c.end.Y) / 2};
+    EXPECT_TRUE(Close(bmp.Pixel(mid.X, mid.Y), Mix(0x0000FF, 0x00FFFF, 0.5)));
+    // The gradient's own placement (for its owner) is not touched.
+    EXPECT_EQ(g.Left, 0);
+    EXPECT_EQ(g.Right, 0);
+  }
+  EXPECT_TRUE(TPDFGradient(0, 0, 0, 0).RenderGradient(0, 50).Empty());
+  EXPECT_TRUE(TPDFGradient(0, 0, 0, 0).RenderGradient(-4, 50).Empty());
+}

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <qpa/qwindowsysteminterface.h>
 #include <memory>
 
 #include "model/quarrion_canvas.h"
@@ -107,4 +108,27 @@ TEST_F(CanvasHostTest, ZeroSizedWidgetPaintsAndClicksSafely) {
   Send(QEvent::MouseButtonRelease, 0, 0);
   EXPECT_EQ(canvas.ZoomX, 0);
   EXPECT_EQ(box->Left, 100);
+}
+
+// Saves and exports let messages run between pages; a click must wait until they are done.
+TEST_F(CanvasHostTest, ProcessMessagesHoldsBackUserInput) {
+  host.show();
+  ASSERT_TRUE(host.windowHandle());
+  QCoreApplication::processEvents();  // the window is shown and placed
+  int presses = 0, queued = 0;
+  canvas.OnMouseDown = [&](TMouseButton, TShiftState, int, int) { ++presses; };
+  // A click queued the way the window system hands it over, and a message of the program.
+  QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+      host.windowHandle(), QPointF(150, 130), host.mapToGlobal(QPointF(150, 130)), Qt::LeftButton,
+      Qt::LeftButton, QEvent::MouseButtonPress);
+  QMetaObject::invokeMethod(&host, [&] { ++queued; }, Qt::QueuedConnection);
+  host.ProcessMessages();
+  EXPECT_EQ(queued, 1);  // other messages do run
+  EXPECT_EQ(presses, 0);
+  // The click was only held back: it arrives once input is let through again.
+  QWindowSystemInterface::flushWindowSystemEvents();
+  EXPECT_EQ(presses, 1);
+  QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+      host.windowHandle(), QPointF(150, 130), host.mapToGlobal(QPointF(150, 130)), Qt::NoButton,
+      Qt::LeftButton, QEvent::MouseButtonRelease);
 }

@@ -14,6 +14,7 @@
 #include "objects/guide.h"
 #include "objects/line.h"
 #include "objects/rectangle.h"
+#include "platform/qt/gui/qt_surface.h"
 #include "platform/qt/gui/slide_renderer.h"
 #include "text/text.h"
 
@@ -76,6 +77,18 @@ void BuildSampleSlide(TQuarrionCanvas& canvas) {
   canvas.ClearSelectionQuietly();
 }
 
+// A box that notes what its document showed while the box was being drawn.
+class WatchingBox : public TPDFRectangle {
+ public:
+  WatchingBox() : TPDFRectangle(200, 100, 260, 140) {}
+  void Draw(TQuarrionCanvas& canvas) override {
+    SeenPage = Owner()->Page();
+    SeenZoom = Owner()->ZoomX;
+    TPDFRectangle::Draw(canvas);
+  }
+  int SeenPage = -1, SeenZoom = -1;
+};
+
 // Pixels whose colour differs from the reference by more than a small amount.
 int DifferingPixels(const QImage& a, const QImage& b) {
   int n = 0;
@@ -89,7 +102,7 @@ TEST(SlideRenderer, EveryObjectKindLandsOnItsPixels) {
   TQuarrionCanvas canvas;
   BuildSampleSlide(canvas);
   // 864 pixels for 432 points: two pixels per point, so page point p is pixel 2p.
-  QImage image = RenderSlideToImage(canvas, 1, 864);
+  QImage image = RenderSlideToImage(canvas, 1, 864, TDrawMode::WorkArea);
   ASSERT_EQ(image.width(), 864);
   ASSERT_EQ(image.height(), 648);
 
@@ -137,7 +150,7 @@ TEST(SlideRenderer, EveryObjectKindLandsOnItsPixels) {
 TEST(SlideRenderer, MatchesTheReferencePicture) {
   TQuarrionCanvas canvas;
   BuildSampleSlide(canvas);
-  QImage image = RenderSlideToImage(canvas, 1, 864);
+  QImage image = RenderSlideToImage(canvas, 1, 864, TDrawMode::WorkArea);
   const QString reference = QStringLiteral(QUARRION_PLATFORM_DATA "/sample_slide.png");
   if (std::getenv("QUARRION_UPDATE_REFERENCE")) {
     ASSERT_TRUE(image.save(reference));
@@ -149,35 +162,71 @@ TEST(SlideRenderer, MatchesTheReferencePicture) {
   EXPECT_LT(DifferingPixels(image, expected), image.width() * image.height() / 500);
 }
 
+TEST(SlideRenderer, ShowModeHasNoGuidesOrLinkFrames) {
+  struct Case {
+    TDrawMode mode;
+    bool editorMarks;
+  } cases[] = {{TDrawMode::WorkArea, true}, {TDrawMode::Show, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.editorMarks ? "work area" : "show");
+    TQuarrionCanvas canvas;
+    BuildSampleSlide(canvas);
+    QImage image = RenderSlideToImage(canvas, 1, 864, c.mode);
+    // The link's frame on its left edge, and the guide across the page at 300 points.
+    EXPECT_EQ(At(image, 2 * 300, 2 * 250), c.editorMarks ? kRed : kPaper);
+    int guideInk = 0;
+    for (int x = 400; x < 800; ++x) guideInk += At(image, x, 600) == kBlue;
+    EXPECT_EQ(guideInk > 60, c.editorMarks);
+    // What the audience sees is the same in both.
+    EXPECT_EQ(At(image, 2 * 80, 2 * 85), kRed);
+    EXPECT_EQ(At(image, 2 * 200, 2 * 15), kBand);
+    EXPECT_EQ(At(image, 2 * 420, 2 * 140), kPaper);
+  }
+}
+
 TEST(SlideRenderer, LeavesTheDocumentAsItWas) {
   TQuarrionCanvas canvas;
   BuildSampleSlide(canvas);
   canvas.AddToSelection(0);
   canvas.ZoomX = canvas.ZoomY = 794;
   canvas.OriginX = -64;
+  QImage screen(100, 100, QImage::Format_RGB32);
+  QtSurface control(&screen);
+  canvas.SetSecondCanvas(&control);
   auto gradient = std::make_unique<TPDFGradient>(0, 0, 0, 0);
   gradient->ObjectID = 7;
   gradient->End.X = 1;
   TPDFGradient* g = gradient.get();
   canvas.DocumentInfo.BackgroundGradient = std::move(gradient);
   canvas.DocumentInfo.BackgroundIsGradient = true;
+  auto watching = std::make_unique<WatchingBox>();
+  WatchingBox* box = watching.get();
+  canvas.Pages()[0].Objects.push_back(std::move(watching));
+  box->SetOwner(&canvas);
+  int events = 0;
+  canvas.OnPageChanged = canvas.OnSelectionChanged = [&] { ++events; };
 
-  QImage image = RenderSlideToImage(canvas, 0, 432);
+  // The master page, while slide 1 is current: not even borrowed for the drawing.
+  QImage image = RenderSlideToImage(canvas, 0, 432, TDrawMode::WorkArea);
+  EXPECT_EQ(box->SeenPage, 1);
+  EXPECT_EQ(box->SeenZoom, 794);
+  EXPECT_EQ(events, 0);
   EXPECT_EQ(image.size(), QSize(432, 324));
   EXPECT_TRUE(Near(At(image, 1, 100), kRed, 12));  // the gradient's start colour
   EXPECT_EQ(canvas.Page(), 1);
   EXPECT_EQ(canvas.Selection(), (TPDFSelection{0}));
   EXPECT_EQ(canvas.ZoomX, 794);
   EXPECT_EQ(canvas.OriginX, -64);
+  EXPECT_EQ(canvas.SecondCanvas(), &control);
   EXPECT_EQ(canvas.DocumentInfo.BackgroundGradient.get(), g);
   EXPECT_EQ(g->ObjectID, 7);
 }
 
 TEST(SlideRenderer, RefusesWhatCannotBeDrawn) {
   TQuarrionCanvas canvas;
-  EXPECT_TRUE(RenderSlideToImage(canvas, 1, 800).isNull());
-  EXPECT_TRUE(RenderSlideToImage(canvas, -1, 800).isNull());
-  EXPECT_TRUE(RenderSlideToImage(canvas, 0, 0).isNull());
+  EXPECT_TRUE(RenderSlideToImage(canvas, 1, 800, TDrawMode::Show).isNull());
+  EXPECT_TRUE(RenderSlideToImage(canvas, -1, 800, TDrawMode::Show).isNull());
+  EXPECT_TRUE(RenderSlideToImage(canvas, 0, 0, TDrawMode::Show).isNull());
   canvas.PageWidth = 0;
-  EXPECT_TRUE(RenderSlideToImage(canvas, 0, 800).isNull());
+  EXPECT_TRUE(RenderSlideToImage(canvas, 0, 800, TDrawMode::Show).isNull());
 }

@@ -1,6 +1,7 @@
 #include "platform/qt/widgets/qt_canvas_host.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -82,7 +83,9 @@ void QtCanvasHost::SetCursor(int cursor) {
   setCursor(it != cursors_.end() ? it->second : QCursor(Qt::ArrowCursor));
 }
 
-void QtCanvasHost::ProcessMessages() { QCoreApplication::processEvents(); }
+// Saves and exports call this between pages: paints and timers run, but a click or key
+// waits until the walk is over (a slide deleted mid-export would corrupt it).
+void QtCanvasHost::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
 Surface* QtCanvasHost::ControlSurface() {
   EnsureFrame();
