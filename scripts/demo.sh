@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 outdir="${1:-$PWD/quarrion-demo}"
 bash scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --target quarrion-cli
+cmake --build build --target quarrion-cli quarrion
 ./build/src/cli/quarrion-cli demo "$outdir"
 
 # Open the deck when there is a display and something to show it with.

@@ -10,7 +10,7 @@ packages=(
   zlib1g-dev libjpeg-dev libstb-dev nlohmann-json3-dev
   libcairo2-dev
   qpdf poppler-utils mupdf-tools libxml2-utils librsvg2-bin
-  xvfb xauth fonts-urw-base35 fonts-dejavu-core
+  xvfb xauth libx11-dev fonts-urw-base35 fonts-dejavu-core
   chromium locales
 )
 

@@ -83,6 +83,9 @@ void MainWindow::CreatePanels() {
   leftSplitter_->setChildrenCollapsible(false);
   leftSplitter_->addWidget(pageList_);
   leftSplitter_->addWidget(stencilPlace_);
+  // The page list keeps its height when the window grows; the stencils take the rest.
+  leftSplitter_->setStretchFactor(0, 0);
+  leftSplitter_->setStretchFactor(1, 1);
   leftSplitter_->setMinimumWidth(140);
 
   auto* right = new QWidget(this);
@@ -96,7 +99,7 @@ void MainWindow::CreatePanels() {
   main->addWidget(leftSplitter_);
   main->addWidget(right);
   main->setStretchFactor(1, 1);
-  main->setSizes({170, 600});
+  main->setSizes({210, 600});
   setCentralWidget(main);
 }
 
@@ -120,11 +123,11 @@ void MainWindow::ApplyPageListHeight() {
   pendingPageListHeight_ = 0;
 }
 
+// Queued: the splitter is laid out once the show has been handled.
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (pendingPageListHeight_ > 0) {
-    ApplyPageListHeight();
-  }
+  if (pendingPageListHeight_ > 0)
+    QMetaObject::invokeMethod(this, &MainWindow::ApplyPageListHeight, Qt::QueuedConnection);
 }
 
 // Hints go to the status text (event() below); tooltips follow the settings.

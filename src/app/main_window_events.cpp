@@ -99,7 +99,9 @@ void MainWindow::ShowContextMenu(int x, int y) {
   if (WorkArea().Tool() != TTool::tSelect) return;
   const bool selected = !WorkArea().Selection().empty();
   QMenu* menu = actions_.Menu(QString::fromLatin1(selected ? MenuId::ObjectContext : MenuId::PageContext));
-  menu->popup(workAreaWidget_->mapToGlobal(QPoint(x, y)));
+  // The work area counts device pixels; the menu is placed in logical ones.
+  const qreal ratio = workAreaWidget_->devicePixelRatioF();
+  menu->popup(workAreaWidget_->mapToGlobal(QPointF(x / ratio, y / ratio).toPoint()));
 }
 
 void MainWindow::PageEdited(int firstLine) {

@@ -14,13 +14,18 @@ PageList::PageList(TQuarrionCanvas& canvas, QWidget* parent)
   label->setBuddy(list_);
   list_->setObjectName(QStringLiteral("PageList"));
   list_->setAccessibleName(tr("Page list"));
+  // Long titles are elided; the whole line is the item's tooltip.
+  list_->setTextElideMode(Qt::ElideRight);
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(2);
   layout->addWidget(label);
   layout->addWidget(list_);
-  connect(list_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { emit PageChosen(list_->row(item)); });
+  // A click or the arrow keys choose the page; the list's own refreshes are silent.
+  connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) emit PageChosen(row);
+  });
 }
 
 QString PageList::LineFor(const TQuarrionCanvas& canvas, int index) {
@@ -34,7 +39,7 @@ void PageList::Refresh() {
   const QSignalBlocker block(list_);
   if (list_->count() != canvas_.PageCount()) {
     list_->clear();
-    for (int i = 0; i < canvas_.PageCount(); ++i) list_->addItem(LineFor(canvas_, i));
+    for (int i = 0; i < canvas_.PageCount(); ++i) list_->addItem(QString());
   }
   RefreshFrom(0);
   list_->setCurrentRow(canvas_.Page());
@@ -43,6 +48,9 @@ void PageList::Refresh() {
 void PageList::RefreshFrom(int first) {
   for (int i = std::max(first, 0); i < list_->count() && i < canvas_.PageCount(); ++i) {
     const QString line = LineFor(canvas_, i);
-    if (list_->item(i)->text() != line) list_->item(i)->setText(line);
+    if (list_->item(i)->text() != line) {
+      list_->item(i)->setText(line);
+      list_->item(i)->setToolTip(line);
+    }
   }
 }

@@ -31,7 +31,6 @@ WorkAreaWidget::WorkAreaWidget(QWidget* parent)
 WorkAreaWidget::~WorkAreaWidget() { SetCanvas(nullptr); }
 
 void WorkAreaWidget::mousePressEvent(QMouseEvent* event) {
-  setFocus(Qt::MouseFocusReason);
   pressAt_ = event->position().toPoint();
   pressed_ = event->button() == Qt::LeftButton;
   dragging_ = false;

@@ -143,7 +143,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     ops.Unlink(temp);
     return fail(reason);
   }
-  ops.SyncDirectory(dir);
+  // Until the folder is flushed, a power loss can bring the old entry back: the save is not
+  // durable, so it is reported (the new bytes are in place, and saving again is safe). A
+  // folder that cannot be flushed at all (file systems without it, a folder we may write
+  // but not read) is no fault of this save.
+  if (ops.SyncDirectory(dir) != 0 && errno != EINVAL && errno != ENOTSUP && errno != EOPNOTSUPP &&
+      errno != EACCES)
+    return fail(Reason("cannot flush the folder", dir, errno) + " (the file was replaced)");
   return true;
 }
 

@@ -19,7 +19,7 @@ class FileSystemOps {
   virtual int Close(int fd);
   virtual int Rename(const std::string& from, const std::string& to);
   virtual int Unlink(const std::string& path);
-  // Makes a finished rename durable; a failure here is not a failure of the write.
+  // Makes a finished rename durable.
   virtual int SyncDirectory(const std::string& dir);
 };
 
@@ -42,6 +42,8 @@ class ScopedFileSystemOps {
 // new one, never a mixture: the bytes go to a new temporary file in the same folder, are
 // flushed to disk and then renamed over the target. On any failure the old file is left as
 // it was, the temporary file is removed and `error` (when given) says what went wrong.
+// When only the final flush of the folder fails, the new file is in place but may not
+// survive a power loss: that is reported as a failure too.
 // An existing target keeps its permission bits; a symbolic link is followed.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* error = nullptr);

@@ -34,8 +34,12 @@ TSO::TSO(QWidget* parent) : TSmallDialog(QStringLiteral("Slide Organiser"), pare
   pages_->setHeaderLabels({QStringLiteral("Title"), QStringLiteral("Master"), QStringLiteral("Uses Master"),
                            QStringLiteral("Outline"), QStringLiteral("Major Entry"),
                            QStringLiteral("Minor Entry")});
-  pages_->header()->setStretchLastSection(true);
-  pages_->setColumnWidth(0, 160);
+  // The flags are short; the title and the entries share what is left.
+  QHeaderView* header = pages_->header();
+  header->setStretchLastSection(true);
+  for (int column : {1, 2, 3}) header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+  pages_->setColumnWidth(0, 150);
+  pages_->setColumnWidth(4, 110);
 
   QPushButton* up = AddButton(QStringLiteral("ShiftUp"), QStringLiteral("Shift &Up"));
   QPushButton* down = AddButton(QStringLiteral("ShiftDown"), QStringLiteral("Shift &Down"));
@@ -56,7 +60,7 @@ TSO::TSO(QWidget* parent) : TSmallDialog(QStringLiteral("Slide Organiser"), pare
   AddButtons(layout);
   SetTabOrder({pages_, up, down});
   SetInitialControl(pages_);
-  resize(640, 360);
+  resize(680, 360);
 }
 
 void TSO::SetRows(const std::vector<SlideOrganiserRow>& rows, int currentRow) {

@@ -10,7 +10,10 @@
 #include "storage/storage_fixtures.h"
 
 namespace {
-enum class Step { None, Open, FirstWrite, LaterWrite, DiskFull, Sync, Close, Rename, OpenTaken };
+enum class Step {
+  None, Open, FirstWrite, LaterWrite, DiskFull, Sync, Close, Rename, OpenTaken, FolderSync,
+  FolderSyncUnsupported
+};
 
 // The real operations, with one of them failing.
 class FaultyOps : public FileSystemOps {
@@ -39,8 +42,15 @@ class FaultyOps : public FileSystemOps {
   int Rename(const std::string& from, const std::string& to) override {
     return step_ == Step::Rename ? Fail(EXDEV) : FileSystemOps::Rename(from, to);
   }
+  int SyncDirectory(const std::string& dir) override {
+    ++folderSyncs;
+    if (step_ == Step::FolderSync) return Fail(EIO);
+    if (step_ == Step::FolderSyncUnsupported) return Fail(EINVAL);
+    return FileSystemOps::SyncDirectory(dir);
+  }
   int opens = 0;
   int writes = 0;
+  int folderSyncs = 0;
 
  private:
   static int Fail(int err) {
@@ -71,6 +81,25 @@ TEST(WriteFileAtomically, AnyFailedStepLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_NE(error.find(c.expected), std::string::npos) << error;
     EXPECT_EQ(ReadRaw(path), "previous document") << c.expected;
     EXPECT_EQ(dir.List(), std::vector<std::string>{"doc.qsl"}) << c.expected;
+  }
+}
+
+TEST(WriteFileAtomically, TheFolderIsFlushedAfterTheRenameAndItsFailureReported) {
+  for (Step step : {Step::None, Step::FolderSync, Step::FolderSyncUnsupported}) {
+    TempDir dir;
+    std::string path = dir.File("doc.qsl");
+    WriteRaw(path, "previous document");
+    FaultyOps ops(step);
+    ScopedFileSystemOps scope(ops);
+    std::string error;
+    const bool ok = WriteFileAtomically(path, "new document", &error);
+    EXPECT_EQ(ops.folderSyncs, 1);
+    // The rename happened in every case; only a real I/O error of the flush is reported.
+    EXPECT_EQ(ReadRaw(path), "new document");
+    EXPECT_EQ(ok, step != Step::FolderSync) << error;
+    if (step == Step::FolderSync) {
+      EXPECT_NE(error.find("cannot flush the folder"), std::string::npos);
+    }
   }
 }
 

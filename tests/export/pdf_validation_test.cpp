@@ -93,7 +93,7 @@ const Document kDocuments[] = {
 class PdfValidation : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!ToolAvailable("qpdf")) GTEST_SKIP() << "qpdf is not installed (scripts/setup.sh)";
+    ASSERT_TRUE(ToolAvailable("qpdf")) << "qpdf is missing: scripts/setup.sh installs it";
   }
   FixedClockScope clock;
 };
@@ -165,7 +165,7 @@ TEST_F(PdfValidation, QpdfSeesPagesOutlinesPageModeAndLinks) {
 class PdfRendering : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!ToolAvailable("pdftoppm")) GTEST_SKIP() << "pdftoppm is not installed (scripts/setup.sh)";
+    ASSERT_TRUE(ToolAvailable("pdftoppm")) << "pdftoppm is missing: scripts/setup.sh installs it";
   }
   FixedClockScope clock;
 };

@@ -193,8 +193,8 @@ bool HaveProgram(const char* name) {
 // Outside checkers: xmllint must accept every export without a word (it prints namespace
 // errors but still exits 0), and rsvg-convert must render it.
 TEST_F(SvgExport, ExternalToolsAcceptTheSampleDeck) {
-  if (!HaveProgram("xmllint") || !HaveProgram("rsvg-convert"))
-    GTEST_SKIP() << "xmllint or rsvg-convert missing (scripts/setup.sh installs them)";
+  ASSERT_TRUE(HaveProgram("xmllint") && HaveProgram("rsvg-convert"))
+      << "xmllint or rsvg-convert is missing: scripts/setup.sh installs them";
   BuildSvgSampleDeck(canvas);
   struct Case {
     bool FullScreen, ShowOutlines;

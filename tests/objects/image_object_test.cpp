@@ -280,13 +280,14 @@ TEST(Image, StoreInFileKeepsThePictureInTheDocumentStore) {
   EXPECT_EQ(store.GetData(other), ReadRaw(other));
 }
 
-TEST(Image, StoredPictureLoadsAfterItsFileIsGone) {
+TEST(Image, StoredPictureWinsOverTheFileOnDisk) {
   ImageDesk d;
-  std::string path = d.Picture("gone.png", EncodePNG(Colours(12, 6)));
+  std::string path = d.Picture("changed.png", EncodePNG(Colours(12, 6)));
   TPDFImage& image = d.AddImage(std::make_unique<TPDFImage>(0, path, 0));
   image.SetStoreInFile(true);
   const std::string saved = image.SaveToString();
-  std::filesystem::remove(path);
+  // The file changes after the save: the document must still show what was saved.
+  WriteRaw(path, EncodePNG(Colours(5, 9)));
 
   // Through the registry, as a document is read: no store until the object joins one.
   auto obj = BuiltinRegistry().CreateObject(ClassId::Image, saved);

@@ -208,7 +208,8 @@ std::vector<Expectation> BuildPictureSlide(PictureDesk& d) {
 
 void CheckRendering(const std::string& pdf, const std::vector<Expectation>& expected) {
   EXPECT_TRUE(CheckXrefOffsets(pdf).empty());
-  if (!ToolAvailable("qpdf") || !ToolAvailable("pdftoppm")) GTEST_SKIP() << "qpdf or pdftoppm missing";
+  ASSERT_TRUE(ToolAvailable("qpdf") && ToolAvailable("pdftoppm"))
+      << "qpdf or pdftoppm is missing: scripts/setup.sh installs them";
   ToolResult check = QpdfCheck(pdf);
   EXPECT_EQ(check.ExitCode, 0) << check.Output;
   RenderedPage page = RenderPage(pdf, 1);

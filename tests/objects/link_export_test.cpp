@@ -50,7 +50,7 @@ std::string Describe(const Json& objects, const std::string& ref) {
 }  // namespace
 
 TEST(LinkExport, EveryPageListsExactlyItsOwnAnnotations) {
-  if (!ToolAvailable("qpdf")) GTEST_SKIP() << "qpdf is not installed (scripts/setup.sh)";
+  ASSERT_TRUE(ToolAvailable("qpdf")) << "qpdf is missing: scripts/setup.sh installs it";
   TQuarrionCanvas canvas;
   BuildDeck(canvas);
   std::string pdf;

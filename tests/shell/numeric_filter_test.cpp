@@ -30,6 +30,7 @@ TEST(NumericFilter, RewritesTheFieldText) {
       {"-5", true, false, false, 65535, '.', "5"},
       {"abc", true, false, false, 65535, '.', "0"},
       {k30Digits, true, false, false, 65535, '.', "65535"},
+      {"18446744073709551616", true, false, false, 65535, '.', "65535"},  // 2^64
       {"99999999999999999999", true, false, false, 0xFFFFFFFF, '.', "4294967295"},
       {"4294967295", true, false, false, 0xFFFFFFFF, '.', "4294967295"},
       // Fractions with the system's separator, and a sign.
@@ -37,6 +38,8 @@ TEST(NumericFilter, RewritesTheFieldText) {
       {"1,2,3", false, true, false, 100, ',', "1,23"},
       {"1.5", false, true, false, 100, ',', "15"},
       {"5-", false, true, false, 100, ',', "5"},
+      {"-", false, true, false, 100, ',', "0"},
+      {"-x", false, true, false, 100, ',', "0"},
       {"--3", false, true, false, 100, ',', "-3"},
       {"-999", false, true, false, 100, ',', "-999"},
       {"100,0", false, true, false, 100, ',', "100,0"},
@@ -54,6 +57,7 @@ TEST(NumericFilter, RewritesTheFieldText) {
       {"12.5", false, false, true, 0xFFFFFF, '.', "125"},
       {"", false, false, true, 0xFFFFFF, '.', "0"},
       {std::string(30, 'f'), false, false, true, 0xFFFFFF, '.', "FFFFFF"},
+      {"10000000000000000", false, false, true, 0xFFFFFF, '.', "FFFFFF"},  // 2^64
       {"-0ff", false, true, true, 0xFFFFFF, '.', "-FF"},
   };
   for (const Case& c : cases)
@@ -105,6 +109,7 @@ TEST(FontSizeField, SizeInThousandthsRoundedHalfToEven) {
       {"7.", 7000},          {k30Digits, INT_MAX},
       {"2147483.647", INT_MAX}, {"2147483.646", INT_MAX - 1},
       {"0." + k30Digits, 123},
+      {"18446744073709551.616", INT_MAX},  // 2^64 thousandths
   };
   for (const Case& c : cases) EXPECT_EQ(FontSizeFromText(c.Text, '.'), c.Expected) << c.Text;
   EXPECT_EQ(FontSizeFromText("12,5", ','), 12500);

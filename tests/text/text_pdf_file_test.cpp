@@ -22,7 +22,7 @@ std::vector<std::string> NonEmptyLines(const std::string& text) {
 }
 
 TEST(TextPDFFile, PopplerReadsTheLinesTheLayoutChose) {
-  if (!ToolAvailable("pdftotext")) GTEST_SKIP() << "pdftotext is not installed";
+  ASSERT_TRUE(ToolAvailable("pdftotext")) << "pdftotext is missing: scripts/setup.sh installs it";
   TQuarrionCanvas canvas;
   auto* t = static_cast<TPDFText*>(canvas.Add(std::make_unique<TPDFText>(40, 30, 200, 300)));
   t->SetText("Quarterly figures for the <b>whole</b> region are in, and the slide show "

@@ -111,6 +111,28 @@ TEST(TextWrap, MatchesTheLiteralRulesOnMixedMarkup) {
   }
 }
 
+TEST(TextWrap, ALineFitsWhenExactlyAsWideAsTheBox) {
+  // Courier's letters are 600/1000 em wide: at 10 pt every letter and space is 6 points, so
+  // the widths below come from the font, not from the code under test.
+  struct Case {
+    const char* text;
+    int boxWidth;
+    const char* wrapped;
+  } cases[] = {
+      {"aaaa bbbb", 54, "aaaa bbbb\n"},   // 9 letters: exactly the box
+      {"aaaa bbbb", 53, "aaaa\nbbbb\n"},  // one point wider than the box
+      {"aaaaaaaaa", 54, "aaaaaaaaa\n"},   // one word exactly as wide
+      {"aaaaaaaaa", 53, "aaaaaaaa\na\n"},  // one word a point too wide is cut
+  };
+  for (const auto& c : cases) {
+    TPDFText t(10, 0, 10 + c.boxWidth, 100);
+    t.FontFace = 2;  // Courier New
+    t.FontSize = 10000;
+    ASSERT_DOUBLE_EQ(t.MeasureText("aaaa bbbb", 0), 54.0);
+    EXPECT_EQ(t.WrapText(c.text), c.wrapped) << c.text << " in " << c.boxWidth;
+  }
+}
+
 TEST(TextWrap, LongParagraphInANarrowBox) {
   const std::string s = MixedMarkup(60000, 42, false);
   TPDFText t(0, 0, 60, 100);

@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "model/quarrion_canvas.h"
 
@@ -23,9 +24,10 @@ TShiftState ShiftOf(Qt::KeyboardModifiers m) {
   return {m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier), m.testFlag(Qt::AltModifier)};
 }
 
-TPoint PixelOf(const QMouseEvent* e) {
-  QPoint p = e->position().toPoint();
-  return {p.x(), p.y()};
+// Where the pointer is on the control's picture, which has the screen's pixel density.
+TPoint PixelOf(const QMouseEvent* e, qreal ratio) {
+  const QPointF p = e->position() * ratio;
+  return {int(std::floor(p.x())), int(std::floor(p.y()))};
 }
 }  // namespace
 
@@ -49,8 +51,11 @@ void QtCanvasHost::SetCanvas(TQuarrionCanvas* canvas) {
   Repaint();
 }
 
+int QtCanvasHost::ClientWidth() const { return int(std::lround(width() * devicePixelRatioF())); }
+int QtCanvasHost::ClientHeight() const { return int(std::lround(height() * devicePixelRatioF())); }
+
 void QtCanvasHost::EnsureFrame() {
-  const QSize wanted(std::max(width(), 1), std::max(height(), 1));
+  const QSize wanted(std::max(ClientWidth(), 1), std::max(ClientHeight(), 1));
   if (frameSurface_ && frame_.size() == wanted) return;
   if (frameSurface_) frameSurface_->Flush();
   frame_ = QImage(wanted, QImage::Format_RGB32);
@@ -109,7 +114,8 @@ void QtCanvasHost::CopyToControl(Surface& offscreen) {
 void QtCanvasHost::paintEvent(QPaintEvent*) {
   const QImage& frame = Frame();
   QPainter p(this);
-  p.drawImage(0, 0, frame);
+  // One pixel of the picture per device pixel: crisp on high-density screens.
+  p.drawImage(QRectF(0, 0, width(), height()), frame);
 }
 
 void QtCanvasHost::resizeEvent(QResizeEvent*) {
@@ -122,7 +128,7 @@ void QtCanvasHost::resizeEvent(QResizeEvent*) {
 void QtCanvasHost::mousePressEvent(QMouseEvent* e) {
   if (!canvas_) return;
   ControlSurface();
-  TPoint p = PixelOf(e);
+  TPoint p = PixelOf(e, devicePixelRatioF());
   canvas_->MouseDown(ButtonOf(e->button()), ShiftOf(e->modifiers()), p.X, p.Y);
   update();
 }
@@ -130,7 +136,7 @@ void QtCanvasHost::mousePressEvent(QMouseEvent* e) {
 void QtCanvasHost::mouseMoveEvent(QMouseEvent* e) {
   if (!canvas_) return;
   ControlSurface();
-  TPoint p = PixelOf(e);
+  TPoint p = PixelOf(e, devicePixelRatioF());
   canvas_->MouseMove(ShiftOf(e->modifiers()), p.X, p.Y);
   update();  // the feedback was drawn into the frame
 }
@@ -138,7 +144,7 @@ void QtCanvasHost::mouseMoveEvent(QMouseEvent* e) {
 void QtCanvasHost::mouseReleaseEvent(QMouseEvent* e) {
   if (!canvas_) return;
   ControlSurface();
-  TPoint p = PixelOf(e);
+  TPoint p = PixelOf(e, devicePixelRatioF());
   canvas_->MouseUp(ButtonOf(e->button()), ShiftOf(e->modifiers()), p.X, p.Y);
   update();
 }

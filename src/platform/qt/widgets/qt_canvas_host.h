@@ -16,7 +16,7 @@ class TQuarrionCanvas;
 // the work area draws into it, also while the mouse moves, and paintEvent copies it out.
 // A requested repaint is carried out the next time the work area asks for the control's
 // surface or Qt asks for a paint, whichever comes first, so feedback drawn after a
-// repaint always lands on the new picture.
+// repaint always lands on the new picture. The picture has one pixel per device pixel.
 class QtCanvasHost : public QWidget, public CanvasHost {
  public:
   explicit QtCanvasHost(QWidget* parent = nullptr);
@@ -31,8 +31,10 @@ class QtCanvasHost : public QWidget, public CanvasHost {
   const QImage& Frame();
 
   void Repaint() override;
-  int ClientWidth() const override { return width(); }
-  int ClientHeight() const override { return height(); }
+  // The control's size in device pixels: the work area draws at the screen's density and
+  // reads the pointer in the same pixels.
+  int ClientWidth() const override;
+  int ClientHeight() const override;
   void SetCursor(int cursor) override;
   void ProcessMessages() override;
   Surface* ControlSurface() override;
