@@ -1,12 +1,10 @@
 #include "app/command_seams.h"
 
 #include <QDesktopServices>
-#include <QDialog>
 #include <QWidget>
 
 CommandSeams CommandSeams::Desktop() {
   CommandSeams seams;
-  seams.RunDialog = [](QDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
   seams.OpenUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
   return seams;
 }

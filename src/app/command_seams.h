@@ -5,18 +5,15 @@
 #include <QUrl>
 #include <functional>
 
-class QDialog;
 class QWidget;
 
-// What the command objects ask of the desktop, replaceable so tests answer dialogs
-// directly and never start a viewer.
+// What the command objects ask of the desktop beyond the Prompts seam, replaceable so
+// tests never start a viewer.
 struct CommandSeams {
-  // Shows a modal dialog; true when it closed with OK.
-  std::function<bool(QDialog&)> RunDialog;
   // Opens a file with the program the desktop associates with its type.
   std::function<void(const QUrl&)> OpenUrl;
 
-  // The seams a person meets: QDialog::exec and QDesktopServices.
+  // The seam a person meets: QDesktopServices.
   static CommandSeams Desktop();
 };
 

@@ -15,10 +15,10 @@
 Commands::Commands(MainWindow& window)
     : objects_(std::make_unique<ObjectCommands>(window)),
       edit_(std::make_unique<EditCommands>(window, *objects_)),
-      slides_(std::make_unique<SlideCommands>(window, Seams)),
-      tools_(std::make_unique<ToolCommands>(window, Seams)),
+      slides_(std::make_unique<SlideCommands>(window)),
+      tools_(std::make_unique<ToolCommands>(window)),
       exports_(std::make_unique<ExportCommands>(window, Seams)),
-      help_(std::make_unique<HelpCommands>(window, Seams)) {
+      help_(std::make_unique<HelpCommands>(window)) {
   // Edits are recorded for undo, and objects deleted stay in their page until the
   // history that could revive them is cleared.
   window.WorkArea().Undoable = true;

@@ -1,6 +1,7 @@
-// File menu: the PDF and SVG exports.
+// File menu: the PDF and SVG exports and the document properties.
 #include "app/export_commands.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -10,23 +11,16 @@
 #include "app/app_folders.h"
 #include "app/command_seams.h"
 #include "app/main_window.h"
-#include "base/atomic_file_writer.h"
+#include "dialogs/document_properties_dialog.h"
+#include "export/pdf_export.h"
 #include "export/svg_export.h"
 #include "model/environment_info.h"
 #include "model/quarrion_canvas.h"
+#include "objects/gradient.h"
 
 namespace {
 QString Id(const char* id) { return QString::fromLatin1(id); }
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-// Whether `path` could be written, asked without touching it: its folder must take new
-// files and an existing file must be a writable regular file.
-bool CanWriteTo(const QString& path) {
-  const QFileInfo file(path);
-  const QFileInfo folder(file.absolutePath());
-  if (!folder.isDir() || !folder.isWritable() || !folder.isExecutable()) return false;
-  return !file.exists() || (file.isFile() && file.isWritable());
-}
 
 // `chosen` with its extension replaced by `extension`.
 QString WithExtension(const QString& chosen, const QString& extension) {
@@ -44,15 +38,20 @@ struct ExportCommands::TExportKind {
 
 ExportCommands::ExportCommands(MainWindow& window, CommandSeams& seams)
     : ShowStatus([&window](const QString& text) { window.SetStatus(text); }),
-      window_(window), seams_(seams) {}
-
-ExportCommands::~ExportCommands() = default;
+      window_(window), seams_(seams), properties_(new TDocumentProperties(&window)) {}
 
 TQuarrionCanvas& ExportCommands::Canvas() { return window_.WorkArea(); }
 
 void ExportCommands::Connect(ActionRegistry& actions) {
-  actions.Connect(Id(ActionId::FilePdf), [this] { GeneratePdf(); });
-  actions.Connect(Id(ActionId::FileSvg), [this] { GenerateSvg(); });
+  using namespace ActionId;
+  actions.Connect(Id(FilePdf), [this] { GeneratePdf(); });
+  actions.Connect(Id(FileSvg), [this] { GenerateSvg(); });
+  actions.Connect(Id(FileDocProps), [this] { DocumentProperties(); });
+  actions.Connect(Id(PageDocProps), [this] { DocumentProperties(); });
+  // After the window's own New command, which is connected first.
+  QObject::connect(actions.Action(Id(FileNew)), &QAction::triggered, actions.Action(Id(FileNew)), [this] {
+    if (EnvironmentInfo().ShowDocPropsOnNew) DocumentProperties();
+  });
 }
 
 void ExportCommands::GeneratePdf() {
@@ -69,8 +68,8 @@ void ExportCommands::GenerateSvg() {
 
 void ExportCommands::Generate(const TExportKind& kind) {
   const bool untitled = window_.FileName() == QLatin1String(MainWindow::Untitled);
-  const QString proposed = untitled ? QStringLiteral("untitled") + kind.Extension
-                                    : QFileInfo(window_.FileName()).completeBaseName() + kind.Extension;
+  const QString proposed = (untitled ? QStringLiteral("untitled") : QFileInfo(window_.FileName()).completeBaseName()) +
+                           kind.Extension;
   const QString chosen = window_.Ask().SaveFileName({kind.Title, kind.Filter, *kind.Folder, proposed});
   if (chosen.isEmpty()) return;
   const QString path = WithExtension(chosen, kind.Extension);
@@ -82,40 +81,66 @@ void ExportCommands::Generate(const TExportKind& kind) {
   if (EnvironmentInfo().ShowPDFOnExport) seams_.OpenUrl(QUrl::fromLocalFile(path));
 }
 
-long long ExportCommands::ExportPdf(const QString& path) {
-  if (!CanWriteTo(path)) return -1;
-  TBusyCursor busy;
-  ShowStatus(QStringLiteral("Generating PDF code ..."));
-  QCoreApplication::processEvents();
-  std::string pdf;
-  Canvas().GeneratePDF(pdf);
-  ShowStatus(QStringLiteral("Saving PDF ..."));
-  std::string error;
-  if (!WriteFileAtomically(LocalPath(path), pdf, &error)) {
-    Canvas().Log(error);
-    ShowStatus(QString());
-    return -1;
-  }
-  ShowStatus(QStringLiteral("%1 bytes written to %2").arg(pdf.size()).arg(path));
-  return static_cast<long long>(pdf.size());
+// The status text is painted before the long step that follows; input waits until the
+// export is done, so no command can change the document while it is written.
+void ExportCommands::Status(const std::string& text) {
+  ShowStatus(QString::fromStdString(text));
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-// Pictures go beside the SVG; one that cannot be written is logged, not reported.
-long long ExportCommands::ExportSvg(const QString& path) {
-  if (!CanWriteTo(path)) return -1;
+// A failed export leaves an empty status text (a refused target leaves none at all) and
+// its reason in the message log.
+void ExportCommands::Failed(const std::string& reason) {
+  ShowStatus(QString());
+  Canvas().Log(reason);
+}
+
+long long ExportCommands::ExportPdf(const QString& path) {
   TBusyCursor busy;
-  ShowStatus(QStringLiteral("Generating SVG code ..."));
-  QCoreApplication::processEvents();
-  std::string error;
-  TSVGExportReport report;
-  const bool ok = WriteSVGExport(Canvas(), LocalPath(path), &error, &report,
-                                 [this](const std::string& text) { ShowStatus(QString::fromStdString(text)); });
-  if (!ok && report.SVGBytes == 0) {
-    Canvas().Log(error);
-    ShowStatus(QString());
-    return -1;
-  }
-  if (!ok) Canvas().Log(error);
-  ShowStatus(QStringLiteral("%1 bytes written to %2").arg(report.SVGBytes).arg(path));
-  return static_cast<long long>(report.SVGBytes);
+  const TFileResult result = ExportPDF(Canvas(), LocalPath(path), [this](const std::string& text) { Status(text); });
+  if (!result.Ok()) Failed("Generate PDF: " + result.Message);
+  return result.Bytes;
+}
+
+// A picture that could not be written beside the SVG fails the export too: the show
+// would be incomplete. The log names the pictures.
+long long ExportCommands::ExportSvg(const QString& path) {
+  TBusyCursor busy;
+  const TFileResult result = ExportSVG(Canvas(), LocalPath(path), [this](const std::string& text) { Status(text); });
+  if (!result.Ok()) Failed("Generate SVG: " + result.Message);
+  return result.Bytes;
+}
+
+void ExportCommands::DocumentProperties() {
+  TQuarrionCanvas& canvas = Canvas();
+  TDocumentInfo& info = canvas.DocumentInfo;
+  TDocumentProperties& dialog = *properties_;
+  dialog.SetDocumentTitle(info.Title);
+  dialog.SetSubject(info.Subject);
+  dialog.SetAuthor(info.Author);
+  dialog.SetBackgroundColour(info.Background);
+  if (info.BackgroundIsGradient && info.BackgroundGradient) dialog.SetBackgroundGradient(*info.BackgroundGradient);
+  dialog.SetPageSize(canvas.PageWidth, canvas.PageHeight);
+  dialog.SetFullScreen(canvas.FullScreen);
+  dialog.SetShowOutlines(canvas.ShowOutlines);
+  dialog.SetCompressed(canvas.Compressed);
+  PlaceDialog(dialog, window_, 100);
+  if (!window_.Ask().ShowModal(dialog)) return;
+  info.Title = dialog.DocumentTitle();
+  info.Subject = dialog.Subject();
+  info.Author = dialog.Author();
+  // A solid choice keeps the stored gradient, which presets the colour dialog next time.
+  if (dialog.BackgroundIsGradient())
+    info.BackgroundGradient = dialog.CopyBackgroundGradient();
+  else
+    info.Background = dialog.BackgroundColour();
+  info.BackgroundIsGradient = dialog.BackgroundIsGradient();
+  canvas.PageWidth = dialog.PageWidth();
+  canvas.PageHeight = dialog.PageHeight();
+  canvas.FullScreen = dialog.FullScreen();
+  canvas.ShowOutlines = dialog.ShowOutlines();
+  canvas.Compressed = dialog.Compressed();
+  canvas.ClearStatic();
+  canvas.Repaint();
+  window_.SetModified(true);
 }

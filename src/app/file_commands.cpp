@@ -102,7 +102,7 @@ bool MainWindow::SaveDocumentTo(const QString& path) {
   auto result = SaveDocument(WorkArea(), LocalPath(path), registry_,
                              [this](const std::string& text) { SetStatus(FromDocumentText(text)); });
   if (!result.Ok()) {
-    if (!result.Error.empty()) AppendLog(result.Error);
+    if (!result.Message.empty()) AppendLog(result.Message);
     return false;
   }
   fileName_ = path;
@@ -126,7 +126,7 @@ bool MainWindow::OpenDocument(const QString& path) {
   auto result = LoadDocument(WorkArea(), LocalPath(path), registry_,
                              [this](const std::string& text) { SetStatus(FromDocumentText(text)); });
   if (!result.Ok()) {
-    if (!result.Error.empty()) AppendLog(result.Error);
+    if (!result.Message.empty()) AppendLog(result.Message);
     return false;
   }
   fileName_ = QFileInfo(path).absoluteFilePath();

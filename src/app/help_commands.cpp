@@ -6,8 +6,8 @@
 #include "app/help_window.h"
 #include "app/main_window.h"
 
-HelpCommands::HelpCommands(MainWindow& window, CommandSeams& seams)
-    : window_(window), seams_(seams), help_(new HelpWindow(&window)), about_(new AboutDialog(&window)) {}
+HelpCommands::HelpCommands(MainWindow& window)
+    : window_(window), help_(new HelpWindow(&window)), about_(new AboutDialog(&window)) {}
 
 void HelpCommands::Connect(ActionRegistry& actions) {
   actions.Connect(QString::fromLatin1(ActionId::HelpContents), [this] { Contents(); });
@@ -20,5 +20,5 @@ void HelpCommands::ShowTopic(int topic) { help_->ShowTopic(topic); }
 void HelpCommands::About() {
   about_->SetPluginLines(PluginLines);
   PlaceDialog(*about_, window_, 100);
-  seams_.RunDialog(*about_);
+  window_.Ask().ShowModal(*about_);
 }

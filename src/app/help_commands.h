@@ -6,12 +6,11 @@ class AboutDialog;
 class ActionRegistry;
 class HelpWindow;
 class MainWindow;
-struct CommandSeams;
 
 // Help menu: the help window and the About box.
 class HelpCommands {
  public:
-  HelpCommands(MainWindow& window, CommandSeams& seams);
+  explicit HelpCommands(MainWindow& window);
   void Connect(ActionRegistry& actions);
 
   void Contents();
@@ -26,7 +25,6 @@ class HelpCommands {
 
  private:
   MainWindow& window_;
-  CommandSeams& seams_;
   HelpWindow* help_;
   AboutDialog* about_;
 };

@@ -2,6 +2,7 @@
 #include "app/object_commands.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "app/action_ids.h"
 #include "app/command_seams.h"

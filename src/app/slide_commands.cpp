@@ -5,19 +5,19 @@
 
 #include "app/action_ids.h"
 #include "app/command_seams.h"
+#include "app/prompts.h"
 #include "app/main_window.h"
 #include "app/page_panel.h"
 #include "dialogs/go_to_page_dialog.h"
 #include "dialogs/slide_organiser_dialog.h"
 #include "model/quarrion_canvas.h"
-#include "shell/command_enabling.h"
 
 namespace {
 QString Id(const char* id) { return QString::fromLatin1(id); }
 }  // namespace
 
-SlideCommands::SlideCommands(MainWindow& window, CommandSeams& seams)
-    : window_(window), seams_(seams), goTo_(new TForm6(&window)), organiser_(new TSO(&window)) {}
+SlideCommands::SlideCommands(MainWindow& window)
+    : window_(window), goTo_(new TForm6(&window)), organiser_(new TSO(&window)) {}
 
 SlideCommands::~SlideCommands() = default;
 
@@ -41,8 +41,7 @@ void SlideCommands::Connect(ActionRegistry& actions) {
 // A new slide at `index` becomes current; links to the slides behind it follow them.
 void SlideCommands::NewPageAt(int index) {
   TQuarrionCanvas& canvas = Canvas();
-  if (canvas.PageCount() >= kMaxPages) return;  // a further page could not be saved
-  canvas.AddPage(index, true, false);
+  if (!canvas.AddPage(index, true, false)) return;  // the document is full
   canvas.BroadcastPagesShifted(1, canvas.Page());
   window_.SetModified(true);
   window_.Panel()->TitleField()->setFocus();
@@ -65,9 +64,8 @@ void SlideCommands::Delete() {
 // Links keep their targets: unlike Insert and Add, no renumbering runs.
 void SlideCommands::Duplicate() {
   TQuarrionCanvas& canvas = Canvas();
-  if (canvas.PageCount() >= kMaxPages) return;
   const int from = canvas.Page();
-  canvas.AddPage(from + 1, true, false);
+  if (!canvas.AddPage(from + 1, true, false)) return;
   const TPage& source = canvas.Pages()[std::size_t(from)];
   TPage& copy = canvas.CurrentPage();
   copy.IsMaster = source.IsMaster;
@@ -100,7 +98,7 @@ void SlideCommands::GoTo() {
   for (const TPage& page : Canvas().Pages()) titles.push_back(page.Title);
   goTo_->SetPages(titles, Canvas().Page());
   PlaceDialog(*goTo_, window_, 100);
-  if (!seams_.RunDialog(*goTo_)) return;
+  if (!window_.Ask().ShowModal(*goTo_)) return;
   GoToPage(goTo_->SelectedPage());
 }
 
@@ -114,35 +112,10 @@ void SlideCommands::Organise() {
   }
   organiser_->SetRows(rows, canvas.Page());
   PlaceDialog(*organiser_, window_, 100);
-  if (!seams_.RunDialog(*organiser_)) return;
+  if (!window_.Ask().ShowModal(*organiser_)) return;
   ReorderPages(organiser_->PageOrder());
 }
 
 void SlideCommands::ReorderPages(const std::vector<int>& order) {
-  TQuarrionCanvas& canvas = Canvas();
-  std::vector<TPage>& pages = canvas.Pages();
-  std::vector<bool> seen(pages.size(), false);
-  if (order.size() != pages.size()) return;
-  for (int old : order) {
-    if (old < 0 || old >= int(pages.size()) || seen[std::size_t(old)]) return;
-    seen[std::size_t(old)] = true;
-  }
-  canvas.ClearUndo();
-  const int current = canvas.Page();
-  std::vector<int> oldNumbers;
-  for (int old : order) oldNumbers.push_back(pages[std::size_t(old)].IsMaster ? 0 : canvas.GetAbsolutePage(old));
-  std::vector<TPage> reordered;
-  int newCurrent = 0;
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    if (order[i] == current) newCurrent = int(i);
-    reordered.push_back(std::move(pages[std::size_t(order[i])]));
-  }
-  pages = std::move(reordered);
-  TMultiSwap swaps;
-  for (std::size_t i = 0; i < pages.size(); ++i)
-    if (!pages[i].IsMaster) swaps.push_back({oldNumbers[i], canvas.GetAbsolutePage(int(i))});
-  canvas.BroadcastPagesReordered(swaps);
-  canvas.ClearStatic();
-  canvas.SetPage(newCurrent);
-  window_.SetModified(true);
+  if (Canvas().ReorderPages(order)) window_.SetModified(true);
 }

@@ -7,13 +7,12 @@ class MainWindow;
 class TQuarrionCanvas;
 class TForm6;
 class TSO;
-struct CommandSeams;
 
 // Slide menu and the slide entries of the page context menu: insert, add, delete and
 // duplicate slides, move between them, go to one, and the slide organiser.
 class SlideCommands {
  public:
-  SlideCommands(MainWindow& window, CommandSeams& seams);
+  explicit SlideCommands(MainWindow& window);
   ~SlideCommands();
   void Connect(ActionRegistry& actions);
 
@@ -28,9 +27,8 @@ class SlideCommands {
   void GoTo();
   void Organise();
 
-  // The pages in the order of `order` (old page indexes, one each); links follow their
-  // slides to their new numbers, the undo history is cleared and the current page stays
-  // current at its new place.
+  // The pages in the order of `order` (the old index of each page, new order); links
+  // follow their slides, the current page stays current.
   void ReorderPages(const std::vector<int>& order);
 
  private:
@@ -39,7 +37,6 @@ class SlideCommands {
   void GoToPage(int index);
 
   MainWindow& window_;
-  CommandSeams& seams_;
   TForm6* goTo_ = nullptr;
   TSO* organiser_ = nullptr;
 };

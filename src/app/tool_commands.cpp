@@ -5,19 +5,17 @@
 
 #include "app/action_ids.h"
 #include "app/command_seams.h"
+#include "app/prompts.h"
 #include "app/main_window.h"
-#include "dialogs/log_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "model/environment_info.h"
 #include "model/quarrion_canvas.h"
-#include "model/windows1252.h"
 
 namespace {
 QString Id(const char* id) { return QString::fromLatin1(id); }
 }  // namespace
 
-ToolCommands::ToolCommands(MainWindow& window, CommandSeams& seams)
-    : window_(window), seams_(seams), log_(new TLog(&window)), options_(new TOptions(&window)) {}
+ToolCommands::ToolCommands(MainWindow& window) : window_(window), options_(new TOptions(&window)) {}
 
 TQuarrionCanvas& ToolCommands::Canvas() { return window_.WorkArea(); }
 
@@ -29,7 +27,6 @@ void ToolCommands::Connect(ActionRegistry& actions) {
   actions.Connect(Id(ToolNext), [this] { NextTool(); });
   actions.Connect(Id(ToolSelectAll), [this] { SelectAll(); });
   actions.Connect(Id(ToolSelectNone), [this] { SelectNone(); });
-  actions.Connect(Id(ToolLog), [this] { ShowLog(); });
   actions.Connect(Id(ToolOptions), [this] { Options(); });
 }
 
@@ -73,19 +70,6 @@ void ToolCommands::SelectNone() {
   canvas.Repaint();
 }
 
-// The log window lives as long as the main window and gets the lines logged since it
-// was last shown; its Clear button empties only what it shows.
-void ToolCommands::ShowLog() {
-  const QStringList& lines = window_.LogLines();
-  for (; logLinesShown_ < lines.size(); ++logLinesShown_) {
-    // Lines are messages, not document text: a character the log cannot show becomes "?".
-    const QString& line = lines[logLinesShown_];
-    auto text = Utf8ToWindows1252(line.toStdString());
-    log_->AddLine(text ? *text : line.toLatin1().toStdString());
-  }
-  seams_.RunDialog(*log_);
-}
-
 void ToolCommands::Options() {
   TQuarrionCanvas& canvas = Canvas();
   TEnvironmentInfo& environment = EnvironmentInfo();
@@ -99,7 +83,7 @@ void ToolCommands::Options() {
   values.GridSize = canvas.GridSize;
   options_->SetValues(values);
   PlaceDialog(*options_, window_, 100);
-  if (!seams_.RunDialog(*options_)) return;
+  if (!window_.Ask().ShowModal(*options_)) return;
   values = options_->Values();
   environment.ShowPDFOnExport = values.ShowPDFOnExport;
   environment.ConfirmDelete = values.ConfirmDelete;

@@ -4,24 +4,21 @@
 
 class ActionRegistry;
 class MainWindow;
-class TLog;
 class TOptions;
 class TQuarrionCanvas;
-struct CommandSeams;
 enum class TTool;
 
-// Tools menu: the selection and dropper tools, selecting all or nothing, the message log
-// and the options.
+// Tools menu: the selection and dropper tools, selecting all or nothing, and the options.
+// (The message log belongs to the main window.)
 class ToolCommands {
  public:
-  ToolCommands(MainWindow& window, CommandSeams& seams);
+  explicit ToolCommands(MainWindow& window);
   void Connect(ActionRegistry& actions);
 
   void UseTool(TTool tool);
   void NextTool();
   void SelectAll();
   void SelectNone();
-  void ShowLog();
   void Options();
 
   // Releases the stencil tool and clears the stencil panel's selection; the stencils
@@ -33,9 +30,6 @@ class ToolCommands {
   void ShowToolChecked();
 
   MainWindow& window_;
-  CommandSeams& seams_;
   ActionRegistry* actions_ = nullptr;
-  TLog* log_ = nullptr;
   TOptions* options_ = nullptr;
-  int logLinesShown_ = 0;
 };
