@@ -99,7 +99,8 @@ class MainWindow : public QMainWindow {
   void StartRecovery(const QString& folder);
   // Offers the copies that ended programs left: Yes opens the newest as a modified
   // document under its original name, No removes them. True when one was opened.
-  bool OfferRecovery();
+  // The splash (may be null) is hidden first, so it never covers the question.
+  bool OfferRecovery(SplashScreen* splash = nullptr);
 
   void SetStatus(const QString& text);
   // The message log window and the page properties dialog, created once.

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/recovery_keeper.h"
 #include "app/show_commands.h"
+#include "app/splash_screen.h"
 #include "model/quarrion_canvas.h"
 #include "shell/recovery_settings.h"
 #include "storage/document_file.h"
@@ -20,11 +21,12 @@ void MainWindow::StartRecovery(const QString& folder) {
   if (recovery_->Begin(folder)) recovery_->SetInterval(RecoverySettings::ReadInterval(Store()));
 }
 
-bool MainWindow::OfferRecovery() {
+bool MainWindow::OfferRecovery(SplashScreen* splash) {
   TRecoveryFolder* folder = recovery_->Folder();
   if (!folder) return false;
   const std::vector<TRecoveryCopy> copies = folder->TakeOrphans();
   if (copies.empty()) return false;
+  if (splash) splash->hide();
   if (!prompts_->YesNo(QStringLiteral("Quarrion did not close normally. Recover the documents it was editing?"))) {
     for (const TRecoveryCopy& copy : copies) folder->Remove(copy);
     return false;

@@ -32,7 +32,7 @@ void MainWindow::Start(const QStringList& arguments, SplashScreen* splash) {
   NewDocument();
   StartRecovery(RecoveryKeeper::DefaultFolder());
   // A recovered document is not replaced by one named on the command line.
-  if (!OfferRecovery()) OpenCommandLine(arguments, splash);
+  if (!OfferRecovery(splash)) OpenCommandLine(arguments, splash);
 }
 
 void MainWindow::OpenCommandLine(const QStringList& arguments, SplashScreen* splash) {

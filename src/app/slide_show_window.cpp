@@ -41,6 +41,8 @@ SlideShowWindow::SlideShowWindow(TQuarrionCanvas& document, int startSlide, QWid
   setMouseTracking(true);  // the hand over a link
   setFocusPolicy(Qt::StrongFocus);
   setWindowTitle(QStringLiteral("Quarrion"));
+  // The document must hold still while it is shown.
+  setWindowModality(Qt::ApplicationModal);
   OpenUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 }
 

@@ -31,11 +31,16 @@ before=$(slides "$talk")
 
 fail() {
   echo "FAIL: $*" >&2
+  echo "windows:" >&2
+  for wid in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+    echo "  $(xdotool getwindowname "$wid") $(xprop -id "$wid" _NET_WM_WINDOW_TYPE 2>/dev/null)" >&2
+  done
+  ls -la "$recovery" >&2 || true
   exit 1
 }
-# Waits up to 30 s for a command to succeed.
+# Waits up to 60 s for a command to succeed (the machine may be busy).
 wait_for() {
-  for _ in $(seq 300); do
+  for _ in $(seq 600); do
     if "$@" >/dev/null; then return 0; fi
     sleep 0.1
   done
@@ -62,12 +67,29 @@ keys() {
 main_window() { window '^Quarrion - talk.qsl$' NORMAL; }
 copy_written() { compgen -G "$recovery/*.info" >/dev/null; }
 
-# 1. Edit: a slide added behind the first one.
+# Presses keys in a window until a condition holds: the first press may come before the
+# window takes input. Gives up after 20 tries.
+press_until() {
+  local find=$1 key=$2
+  shift 2
+  for _ in $(seq 20); do
+    local wid
+    wid=$($find) && keys "$wid" "$key" || true
+    for _ in $(seq 15); do
+      if "$@" >/dev/null 2>&1; then return 0; fi
+      sleep 0.2
+    done
+  done
+  return 1
+}
+
+# 1. Edit: a slide added behind the first one (again if the first key came too early).
 "$quarrion" "$talk" &
 pid=$!
 wait_for main_window || fail "the main window did not appear"
-keys "$(main_window)" F5
-wait_for copy_written || fail "no recovery copy was written"
+press_until main_window F5 copy_written || fail "no recovery copy was written"
+edited=$(slides "$(ls "$recovery"/*.qsl)")
+((edited > before)) || fail "the recovery copy lacks the added slide"
 
 # 2. Killed, as by a crash: no close steps run.
 kill -9 "$pid"
@@ -79,11 +101,12 @@ compgen -G "$recovery/*.qsl" >/dev/null || fail "the copy did not survive the ki
 "$quarrion" &
 pid=$!
 question() { window '^Quarrion$' DIALOG; }
+no_question() { ! question; }
 wait_for question || fail "the recovery question was not asked"
-keys "$(question)" Return
+press_until question Return no_question || fail "the question could not be answered"
 wait_for main_window || fail "the recovered document did not open under its own name"
 
 # 4. The edit is there: Ctrl+S saves it under its original name without asking.
-keys "$(main_window)" ctrl+s
-wait_for test "$(slides "$talk")" -eq $((before + 1)) || fail "the saved document lacks the added slide"
-echo "recovered: $before slides became $((before + 1))"
+saved() { test "$(slides "$talk")" -eq "$edited"; }
+press_until main_window ctrl+s saved || fail "the saved document lacks the added slide"
+echo "recovered: $before slides became $edited"
