@@ -77,11 +77,19 @@ bool TRecoveryFolder::Claim(std::string& error) {
     }
     if (slash == std::string::npos) break;
   }
-  ownLock_ = TryLock(id_);
-  if (ownLock_ < 0) {
+  // The lock file is locked under a hidden name and then renamed into place, so no other
+  // program ever sees it unlocked and takes it for one whose program has gone.
+  const std::string fresh = folder_ + "/." + id_ + ".lock";
+  const int fd = ::open(fresh.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+  if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::rename(fresh.c_str(), PathOf(id_, ".lock").c_str()) != 0) {
     error = "Cannot lock " + PathOf(id_, ".lock") + ": " + std::strerror(errno);
+    if (fd >= 0) {
+      ::unlink(fresh.c_str());
+      ::close(fd);
+    }
     return false;
   }
+  ownLock_ = fd;
   return true;
 }
 

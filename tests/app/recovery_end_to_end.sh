@@ -11,7 +11,7 @@ pid=
 cleanup() {
   if [[ -n $pid ]]; then
     kill -9 "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
+    { wait "$pid"; } 2>/dev/null || true
   fi
   rm -rf "$work"
 }
@@ -93,7 +93,7 @@ edited=$(slides "$(ls "$recovery"/*.qsl)")
 
 # 2. Killed, as by a crash: no close steps run.
 kill -9 "$pid"
-wait "$pid" 2>/dev/null || true
+{ wait "$pid"; } 2>/dev/null || true
 pid=
 compgen -G "$recovery/*.qsl" >/dev/null || fail "the copy did not survive the kill"
 
