@@ -35,6 +35,8 @@ int RunDesigner(int argc, char** argv, const std::function<void(MainWindow&)>& s
   QApplication::setApplicationVersion(QStringLiteral("1.0"));
 
   SplashScreen splash;
+  // The program's title until the main window shows a document's name.
+  splash.setWindowTitle(QStringLiteral("Quarrion 1.0"));
   splash.show();
   QApplication::processEvents();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/quarrion/quarrion-128.png")));

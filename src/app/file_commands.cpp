@@ -96,6 +96,10 @@ bool MainWindow::SaveAs() {
   if (chosen.isEmpty()) return false;
   const QFileInfo info(chosen);
   const QString path = QDir(info.path()).filePath(info.completeBaseName() + QStringLiteral(".qsl"));
+  // The dialog asked about the name chosen; a different file it never saw is asked about here.
+  if (path != chosen && QFileInfo::exists(path) &&
+      !prompts_->YesNo(QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(path)))
+    return false;
   DocumentsDir = AppFolders::WithSlash(info.path());
   return SaveDocumentTo(path);
 }

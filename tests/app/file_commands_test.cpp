@@ -102,6 +102,29 @@ class FileCommandsTest : public QObject {
     QVERIFY(t.Prompts->Warnings.isEmpty());
   }
 
+  // "talk.txt" saves as "talk.qsl": an existing "talk.qsl" is only replaced when the user
+  // agrees, since the dialog asked about the other name.
+  void saveAsAsksBeforeReplacingTheRenamedFile() {
+    const QString existing = WriteDeck(QStringLiteral("keep.qsl"), 3);
+    const QByteArray before = [&] {
+      QFile f(existing);
+      return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    TestWindow t;
+    MainWindow& w = *t.Window;
+    w.Start({});
+    Edit(w);
+    t.Prompts->SaveNames.push_back(TestFolder() + QStringLiteral("/keep.txt"));
+    t.Prompts->YesNoAnswers.push_back(false);
+    QVERIFY(!w.SaveAs());
+    QCOMPARE(t.Prompts->Asked.size(), 1);
+    QVERIFY(t.Prompts->Asked.first().contains(QStringLiteral("keep.qsl")));
+    QFile f(existing);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+    QVERIFY(w.Modified());
+  }
+
   void openingAnotherFileOffersToSaveChangesFirst() {
     const QString deck = WriteDeck(QStringLiteral("other.qsl"), 2);
     TestWindow t;
