@@ -60,9 +60,9 @@ void Row(const char* what, double seconds, double floor, const char* floorName, 
   std::printf("\n");
 }
 
-void Check(const TDocumentFileResult& r, const char* what) {
+void Check(const TFileResult& r, const char* what) {
   if (r.Ok()) return;
-  std::fprintf(stderr, "%s failed: %s\n", what, r.Error.c_str());
+  std::fprintf(stderr, "%s failed: %s\n", what, r.Message.c_str());
   std::exit(1);
 }
 

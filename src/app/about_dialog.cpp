@@ -1,5 +1,8 @@
 #include "app/about_dialog.h"
 
+#include "dialogs/dialog_text.h"
+
+#include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -21,6 +24,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   plugins_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  for (QAbstractButton* button : buttons->buttons()) button->setAccessibleName(WithoutAccelerator(button->text()));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(name);
   layout->addWidget(version);

@@ -48,9 +48,10 @@ void ExportCommands::Connect(ActionRegistry& actions) {
   actions.Connect(Id(FileSvg), [this] { GenerateSvg(); });
   actions.Connect(Id(FileDocProps), [this] { DocumentProperties(); });
   actions.Connect(Id(PageDocProps), [this] { DocumentProperties(); });
-  // After the window's own New command, which is connected first.
+  // After the window's own New command, which is connected first. A document still
+  // modified afterwards was kept (the save question was cancelled or its save failed).
   QObject::connect(actions.Action(Id(FileNew)), &QAction::triggered, actions.Action(Id(FileNew)), [this] {
-    if (EnvironmentInfo().ShowDocPropsOnNew) DocumentProperties();
+    if (EnvironmentInfo().ShowDocPropsOnNew && !window_.Modified()) DocumentProperties();
   });
 }
 

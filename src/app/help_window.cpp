@@ -1,5 +1,8 @@
 #include "app/help_window.h"
 
+#include "dialogs/dialog_text.h"
+
+#include <QAction>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -19,9 +22,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   browser_->setObjectName(QStringLiteral("HelpBrowser"));
   browser_->setOpenExternalLinks(true);
   auto* bar = new QToolBar(this);
-  bar->addAction(tr("&Contents"), this, [this] { ShowContents(); });
-  bar->addAction(tr("&Back"), browser_, &QTextBrowser::backward);
-  bar->addAction(tr("&Forward"), browser_, &QTextBrowser::forward);
+  const QList<QAction*> actions = {bar->addAction(tr("&Contents"), this, [this] { ShowContents(); }),
+                                   bar->addAction(tr("&Back"), browser_, &QTextBrowser::backward),
+                                   bar->addAction(tr("&Forward"), browser_, &QTextBrowser::forward)};
+  for (QAction* action : actions)
+    bar->widgetForAction(action)->setAccessibleName(WithoutAccelerator(action->text()));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(bar);

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 // Progress texts of the long file operations, in the order they happen.
 using TProgress = std::function<void(const std::string& status)>;

@@ -17,7 +17,8 @@ NumericField::NumericField(QWidget* parent, Filter filter) : QLineEdit(parent), 
 }
 
 char NumericField::DecimalSeparator() {
-  const QString point = QLocale::system().decimalPoint();
+  // The default locale is the system's unless the program chose another.
+  const QString point = QLocale().decimalPoint();
   if (point.size() == 1 && point[0].unicode() > 32 && point[0].unicode() < 127)
     return char(point[0].unicode());
   return '.';

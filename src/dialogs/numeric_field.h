@@ -31,7 +31,8 @@ class NumericField : public QLineEdit {
   long long Value() const;
   void SetValue(long long value);
 
-  // The system's decimal separator, or "." when it is not a single ASCII character.
+  // The decimal separator of the default locale (the system's), or "." when it is not a
+  // single ASCII character.
   static char DecimalSeparator();
 
  private:

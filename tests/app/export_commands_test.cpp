@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMap>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTest>
@@ -39,6 +40,21 @@ struct TExportCase {
   QStringList Statuses;  // before the byte count
 };
 
+// Runs quarrion-cli with `arguments`; true when it succeeded.
+bool RunCli(const QStringList& arguments) {
+  QProcess cli;
+  cli.start(QString::fromUtf8(QUARRION_CLI), arguments);
+  return cli.waitForFinished(60000) && cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == 0;
+}
+
+// The files of `folder` other than `except`, with their bytes.
+QMap<QString, QByteArray> SideFiles(const QString& folder, const QString& except) {
+  QMap<QString, QByteArray> files;
+  for (const QString& name : QDir(folder).entryList(QDir::Files))
+    if (name != except) files[name] = ReadAll(QDir(folder).filePath(name));
+  return files;
+}
+
 TExportCase Case(const QString& kind) {
   if (kind == QLatin1String("pdf"))
     return {ActionId::FilePdf, "pdf", ".pdf", "Generate PDF",
@@ -61,7 +77,8 @@ class ExportCommandsTest : public QObject {
     QTest::newRow("PDF") << "pdf";
     QTest::newRow("SVG") << "svg";
   }
-  // The GUI writes the bytes quarrion-cli writes for the same document, shows its steps
+  // The GUI writes the bytes quarrion-cli writes for the same document (the sample deck:
+  // text, links, a picture, a gradient), pictures beside an SVG included, shows its steps
   // in order and opens the result when ShowPDFOnExport is set.
   void exportMatchesTheCommandLine() {
     QFETCH(QString, kind);
@@ -69,7 +86,9 @@ class ExportCommandsTest : public QObject {
     TestWindow t;
     MainWindow& w = *t.Window;
     StartWindow(w);
-    const QString deck = WriteDeck(QStringLiteral("export.qsl"), 3);
+    const QString sample = TestFolder() + QStringLiteral("/sample-") + kind;
+    QVERIFY(RunCli({QStringLiteral("demo"), sample}));
+    const QString deck = sample + QStringLiteral("/demo.qsl");
     QVERIFY(w.OpenDocument(deck));
     EnvironmentInfo().ShowPDFOnExport = true;
     QList<QUrl> opened;
@@ -82,7 +101,7 @@ class ExportCommandsTest : public QObject {
     t.Prompts->SaveNames.push_back(folder + QStringLiteral("/show.txt"));
     QVERIFY(Trigger(w, c.Command));
     const QString written = folder + QStringLiteral("/show") + QLatin1String(c.Extension);
-    QCOMPARE(t.Prompts->Requests.back().ProposedName, QStringLiteral("export") + QLatin1String(c.Extension));
+    QCOMPARE(t.Prompts->Requests.back().ProposedName, QStringLiteral("demo") + QLatin1String(c.Extension));
     QVERIFY(t.Prompts->Warnings.isEmpty());
     QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(written)});
     const QByteArray gui = ReadAll(written);
@@ -90,12 +109,17 @@ class ExportCommandsTest : public QObject {
     QCOMPARE(statuses.mid(0, 2), c.Statuses);
     QCOMPARE(statuses.back(), QStringLiteral("%1 bytes written to %2").arg(gui.size()).arg(written));
 
-    const QString cliOut = TestFolder() + QStringLiteral("/cli-") + kind + QLatin1String(c.Extension);
-    QProcess cli;
-    cli.start(QString::fromUtf8(QUARRION_CLI), {QString::fromLatin1(c.CliVerb), deck, cliOut});
-    QVERIFY(cli.waitForFinished(60000));
-    QCOMPARE(cli.exitCode(), 0);
+    const QString cliFolder = TestFolder() + QStringLiteral("/cli-") + kind;
+    QDir().mkpath(cliFolder);
+    const QString cliOut = cliFolder + QStringLiteral("/show") + QLatin1String(c.Extension);
+    QVERIFY(RunCli({QString::fromLatin1(c.CliVerb), deck, cliOut}));
     QVERIFY(gui == ReadAll(cliOut));
+    const QString name = QStringLiteral("show") + QLatin1String(c.Extension);
+    QCOMPARE(SideFiles(folder, name), SideFiles(cliFolder, name));
+    if (kind == QLatin1String("svg")) {
+      QVERIFY(!SideFiles(folder, name).isEmpty());
+      QVERIFY(statuses.join('\n').contains(QStringLiteral("Saving resource ")));
+    }
     EnvironmentInfo().ShowPDFOnExport = false;
   }
 
@@ -160,6 +184,28 @@ class ExportCommandsTest : public QObject {
     QCOMPARE(canvas.PageHeight, 324);
     QCOMPARE(canvas.DocumentInfo.Title, std::string("New title"));
     QVERIFY(w.Modified());
+  }
+
+  // With ShowDocPropsOnNew, a new document opens its properties; a kept one does not.
+  void newShowsDocumentProperties_data() {
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<QStringList>("asked");
+    QTest::newRow("unchanged document") << false << QStringList{"Document Properties"};
+    QTest::newRow("changes kept by Cancel") << true << QStringList{"Save changes to (untitled)?"};
+  }
+  void newShowsDocumentProperties() {
+    QFETCH(bool, modified);
+    QFETCH(QStringList, asked);
+    TestWindow t;
+    MainWindow& w = *t.Window;
+    StartWindow(w);
+    EnvironmentInfo().ShowDocPropsOnNew = true;
+    w.SetModified(modified);
+    t.Prompts->YesNoCancelAnswers = {TAnswer::Cancel};
+    t.Prompts->DialogScripts.push_back([](QDialog&) { return false; });
+    QVERIFY(Trigger(w, ActionId::FileNew));
+    QCOMPARE(t.Prompts->Asked, asked);
+    EnvironmentInfo().ShowDocPropsOnNew = false;
   }
 
   // Cancel changes nothing.

@@ -54,8 +54,9 @@ class ObjectCommandsTest : public QObject {
     QTest::addColumn<int>("bottom");
     QTest::addColumn<int>("copyTop");
     QTest::newRow("room below") << 20 << 60 << 72;
-    QTest::newRow("near the bottom edge") << 250 << 300 << 314;
-    QTest::newRow("touching the limit") << 262 << 300 << 314;
+    QTest::newRow("just above the limit") << 250 << 300 << 312;
+    QTest::newRow("exactly at the limit") << 264 << 302 << 314;
+    QTest::newRow("near the bottom edge") << 280 << 310 << 314;
   }
   void duplicate() {
     QFETCH(int, top);
@@ -151,8 +152,11 @@ class ObjectCommandsTest : public QObject {
     QCOMPARE(w.WorkArea().UndoHistory().Position, stepsBefore + (ok ? 1 : 0));
     if (!ok) return;
     QCOMPARE(box.Left, 10);
+    // The step holds the state before the dialog and the state after the edit.
     Trigger(w, ActionId::EditUndo);
     QCOMPARE(ObjectAt(w, 0).Left, 40);
+    Trigger(w, ActionId::EditRedo);
+    QCOMPARE(ObjectAt(w, 0).Left, 10);
   }
 };
 

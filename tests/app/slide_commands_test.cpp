@@ -137,8 +137,11 @@ class SlideCommandsTest : public QObject {
     TestWindow t;
     OpenDeck(t, 4);
     MainWindow& w = *t.Window;
+    w.move(40, 30);
     QStringList lines;
+    QPoint placed;
     t.Prompts->DialogScripts.push_back([&](QDialog& dialog) {
+      placed = dialog.pos();
       auto* list = dialog.findChild<QListWidget*>();
       for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
       list->setCurrentRow(2);
@@ -147,6 +150,7 @@ class SlideCommandsTest : public QObject {
     QVERIFY(Trigger(w, ActionId::SlideGoTo));
     QCOMPARE(lines, (QStringList{"1: Slide 1", "2: Slide 2", "3: Slide 3", "4: Slide 4"}));
     QCOMPARE(w.WorkArea().Page(), 2);
+    QCOMPARE(placed, w.frameGeometry().topLeft() + QPoint(100, 100));
   }
 
   // Slide 3 shifted to the front: the link to it now leads to slide 1, the link to

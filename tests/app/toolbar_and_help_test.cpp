@@ -2,7 +2,9 @@
 #include <QDialog>
 #include <QLabel>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -65,12 +67,13 @@ class ToolbarAndHelpTest : public QObject {
     QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("Getting started")));
     w.Cmds().Help().ShowTopic(topic);
     QCOMPARE(help->Source().fragment(), QString::number(topic));
-    // The anchor is the heading of that kind's section.
-    const QString html = help->Browser()->toHtml();
-    const int anchor = html.indexOf(QStringLiteral("name=\"%1\"").arg(topic));
-    QVERIFY(anchor >= 0);
-    const int headingEnd = html.indexOf(QStringLiteral("</h2>"), anchor);
-    QVERIFY(html.mid(anchor, headingEnd - anchor).contains(heading));
+    // The anchor sits on the heading of that kind's section.
+    QString anchored;
+    const QTextDocument* page = help->Browser()->document();
+    for (QTextBlock block = page->begin(); block.isValid(); block = block.next())
+      for (auto it = block.begin(); !it.atEnd(); ++it)
+        if (it.fragment().charFormat().anchorNames().contains(QString::number(topic))) anchored = block.text();
+    QCOMPARE(anchored, heading);
   }
 
   void aboutBox() {

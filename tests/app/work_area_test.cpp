@@ -137,8 +137,11 @@ class WorkAreaTest : public QObject {
     QStringList titles;
     for (QAction* a : s.w().menuBar()->actions()) titles << a->text();
     QCOMPARE(titles, (QStringList{"&File", "&Edit", "&Object", "&Slide", "Ste&ncil", "&Insert", "&Tools", "&Help"}));
-    // A command not built yet is listed but cannot run.
-    QVERIFY(!s.w().Actions().Action(QString::fromLatin1(ActionId::FilePdf))->isEnabled());
+    // A command whose part is not built yet (stencils) is listed but cannot run, even
+    // when the rules would allow it.
+    s.w().WorkArea().Add(std::make_unique<TPDFRectangle>(10, 10, 50, 50));
+    QVERIFY(s.w().Actions().Action(QString::fromLatin1(ActionId::ObjFront))->isEnabled());
+    QVERIFY(!s.w().Actions().Action(QString::fromLatin1(ActionId::ObjAddStencil))->isEnabled());
     QVERIFY(s.w().Actions().Action(QString::fromLatin1(ActionId::FileSave))->isEnabled());
   }
 };

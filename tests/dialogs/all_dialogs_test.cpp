@@ -135,8 +135,8 @@ class AllDialogsTest : public QObject {
                                (qobject_cast<QLabel*>(w) && !qobject_cast<QLabel*>(w)->text().isEmpty());
         if (!captioned || !w->isVisible()) continue;
         const QString where = QString::fromUtf8(c.title) + "/" + w->objectName() + " " + w->metaObject()->className();
-        QVERIFY2(w->width() >= w->minimumSizeHint().width(), qPrintable(where));
-        QVERIFY2(w->height() >= w->minimumSizeHint().height(), qPrintable(where));
+        QVERIFY2(w->width() >= w->sizeHint().width(), qPrintable(where));
+        QVERIFY2(w->height() >= w->sizeHint().height(), qPrintable(where));
       }
     }
   }

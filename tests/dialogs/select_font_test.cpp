@@ -102,6 +102,22 @@ class SelectFontTest : public QObject {
     QCOMPARE(Child<QComboBox>(dialog, "Size")->count(), 5);
   }
 
+  void SizeUsesTheLocalesDecimalComma() {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    TSelectFont dialog;
+    dialog.SetSelection({0, 10500, 0});
+    auto* edit = Child<QComboBox>(dialog, "Size")->lineEdit();
+    const QString shown = edit->text();
+    edit->setText("7,25.5");
+    const QString kept = edit->text();
+    const int size = dialog.Selection().Size;
+    QLocale::setDefault(before);
+    QCOMPARE(shown, QString("10,5"));
+    QCOMPARE(kept, QString("7,255"));
+    QCOMPARE(size, 7255);
+  }
+
   void PreviewFollowsFontSizeAndStyles() {
     TSelectFont dialog;
     dialog.SetFontTable(FontTable());
