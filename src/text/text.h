@@ -76,7 +76,8 @@ class TPDFText : public TPDFNormalised {
   const TTagTable& Tags() const { return tags_; }
   void SetText(std::string_view s);
   // Parse mode (expand false) records Tags and keeps tags verbatim; expand mode gives the
-  // display string. Tags that show document values read them from `canvas` (or the owner).
+  // display string. Tags that show document values read them from `canvas` (or the owner);
+  // the page title and number from the document and page of its draw context.
   std::string ProcessMarkup(std::string_view s, bool expand, const TQuarrionCanvas* canvas = nullptr);
   std::string ExpandTag(const std::string& name, const TResources& attributes,
                         const TQuarrionCanvas* canvas = nullptr) const;
