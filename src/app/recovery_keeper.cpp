@@ -40,7 +40,7 @@ bool RecoveryKeeper::WriteCopy() {
   const TFileResult result = SaveDocument(window_.WorkArea(), copy, registry_);
   writing_ = false;
   if (!result.Ok()) {
-    if (!result.Message.empty()) window_.AppendLog(result.Message);
+    Report(result.Message);
     return false;
   }
   RemoveLeftoverTemporaries(copy);
@@ -49,10 +49,19 @@ bool RecoveryKeeper::WriteCopy() {
   std::string error;
   if (!folder_->WriteInfo(QFile::encodeName(original).toStdString(),
                           TRecoveryFolder::FormatTime(QDateTime::currentSecsSinceEpoch()), error)) {
-    window_.AppendLog(error);
+    Report(error);
     return false;
   }
+  failing_ = false;
   return true;
+}
+
+// A copy that cannot be written (a full disk) fails at every tick: the log hears of it once
+// until a copy succeeds again.
+void RecoveryKeeper::Report(const std::string& error) {
+  if (failing_ || error.empty()) return;
+  failing_ = true;
+  window_.AppendLog(error);
 }
 
 void RecoveryKeeper::Discard() {

@@ -36,10 +36,13 @@ class RecoveryKeeper : public QObject {
   TRecoveryFolder* Folder() const { return folder_.get(); }
 
  private:
+  void Report(const std::string& error);
+
   MainWindow& window_;
   const TLookupTableManager& registry_;
   std::unique_ptr<TRecoveryFolder> folder_;
   QTimer timer_;
   int interval_ = 0;
   bool writing_ = false;
+  bool failing_ = false;
 };

@@ -6,6 +6,8 @@
 #include <QTest>
 
 #include "app/recovery_keeper.h"
+#include "base/atomic_file_writer.h"
+#include "dialogs/log_dialog.h"
 #include "app_test_support.h"
 #include "model/quarrion_canvas.h"
 #include "shell/recovery_folder.h"
@@ -74,6 +76,32 @@ class RecoveryTest : public QObject {
     QVERIFY(!QFile::exists(leftover));
     QVERIFY(QFile::exists(unrelated));
     QVERIFY(QFile::exists(target));
+  }
+
+  // A full disk fails every copy: the message log hears of it once, until one succeeds.
+  void AFailingCopyIsReportedOnce() {
+    struct FullDisk : FileSystemOps {
+      int CreateExclusive(const std::string&) override {
+        errno = ENOSPC;
+        return -1;
+      }
+    } full;
+    TestWindow t;
+    t.Window->Start({});
+    t.Window->SetModified(true);
+    const auto failures = [&] { return t.Window->MessageLog()->Text().count(QStringLiteral("No space")); };
+    {
+      ScopedFileSystemOps scoped(full);
+      QVERIFY(!t.Window->Recovery().WriteCopy());
+      QVERIFY(!t.Window->Recovery().WriteCopy());
+    }
+    QCOMPARE(failures(), 1);
+    QVERIFY(t.Window->Recovery().WriteCopy());
+    {
+      ScopedFileSystemOps scoped(full);
+      QVERIFY(!t.Window->Recovery().WriteCopy());
+    }
+    QCOMPARE(failures(), 2);
   }
 
   void TheCopyCarriesTheOriginalName() {
