@@ -41,6 +41,8 @@ inline constexpr char SlideNext[] = "slide.next";
 inline constexpr char SlideLast[] = "slide.last";
 inline constexpr char SlideGoTo[] = "slide.goTo";
 inline constexpr char SlideOrganiser[] = "slide.organiser";
+inline constexpr char SlideShowStart[] = "slide.showStart";
+inline constexpr char SlideShowCurrent[] = "slide.showCurrent";
 
 // Entries of the page context menu that differ from the Slide menu's.
 inline constexpr char PageGoTo[] = "page.goTo";

@@ -10,6 +10,8 @@
 #include "dialogs/dialog_text.h"
 #include "app/main_window.h"
 #include "app/page_list.h"
+#include "app/recovery_keeper.h"
+#include "base/atomic_file_leftovers.h"
 #include "app/work_area_widget.h"
 #include "model/environment_info.h"
 #include "model/quarrion_canvas.h"
@@ -71,6 +73,7 @@ void MainWindow::NewDocument() {
   canvas.Clear();
   canvas.Resources.Clear();
   modified_ = false;
+  recovery_->Discard();
   PageChanged();  // the work area clears itself without events
 }
 
@@ -111,6 +114,9 @@ bool MainWindow::SaveDocumentTo(const QString& path) {
   }
   fileName_ = path;
   modified_ = false;
+  recovery_->Discard();
+  // A save killed midway left its temporary file beside the target.
+  RemoveLeftoverTemporaries(LocalPath(path));
   UpdateCaption();
   RememberFile(path);
   return true;
@@ -135,6 +141,7 @@ bool MainWindow::OpenDocument(const QString& path) {
   }
   fileName_ = QFileInfo(path).absoluteFilePath();
   modified_ = false;
+  recovery_->Discard();
   UpdateCaption();
   RememberFile(fileName_);
   WorkArea().ClearStatic();
@@ -148,5 +155,6 @@ bool MainWindow::MayClose() {
   if (SaveStencils && !SaveStencils() && !prompts_->OkCancel(QStringLiteral("Could not save stencil")))
     return false;
   WorkArea().Resources.Clear();
+  recovery_->End();
   return true;
 }

@@ -13,6 +13,8 @@
 #include "app/commands.h"
 #include "app/page_list.h"
 #include "app/page_panel.h"
+#include "app/recovery_keeper.h"
+#include "app/show_commands.h"
 #include "app/tooltip_gate.h"
 #include "app/work_area_widget.h"
 #include "dialogs/log_dialog.h"
@@ -34,6 +36,7 @@ MainWindow::MainWindow(TLookupTableManager& registry, QWidget* parent)
   ConnectWorkArea();
   ConnectFileCommands();
   CreateCommands();
+  CreateSlideShow();
   UpdateCaption();
 }
 

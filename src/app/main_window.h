@@ -15,6 +15,8 @@ class QLabel;
 class QMenu;
 class QSplitter;
 class PageList;
+class RecoveryKeeper;
+class ShowCommands;
 class PagePanel;
 class SplashScreen;
 class TooltipGate;
@@ -53,6 +55,9 @@ class MainWindow : public QMainWindow {
   // The commands of the Edit, Object, Slide, Tools and Help menus and the exports.
   Commands& Cmds() { return *commands_; }
   Prompts& Ask() { return *prompts_; }
+  // The slide show commands and the keeper of recovery copies.
+  ShowCommands& Show() { return *show_; }
+  RecoveryKeeper& Recovery() { return *recovery_; }
   // Where the settings are read and written (QSettings unless replaced).
   SettingsStore& Store();
   void SetStore(std::unique_ptr<SettingsStore> store);
@@ -87,6 +92,15 @@ class MainWindow : public QMainWindow {
   bool MayClose();
   // Opens the first document argument that loads (switches skipped).
   void OpenCommandLine(const QStringList& arguments, SplashScreen* splash);
+
+  // ---- Recovery (main_window_recovery.cpp) ------------------------------------------
+  // Takes this program's place in the recovery folder and starts copying at the stored
+  // interval.
+  void StartRecovery(const QString& folder);
+  // Offers the copies that ended programs left: Yes opens the newest as a modified
+  // document under its original name, No removes them. True when one was opened.
+  // The splash (may be null) is hidden first, so it never covers the question.
+  bool OfferRecovery(SplashScreen* splash = nullptr);
 
   void SetStatus(const QString& text);
   // The message log window and the page properties dialog, created once.
@@ -127,6 +141,7 @@ class MainWindow : public QMainWindow {
   void RouteHints();
   void ConnectFileCommands();
   void CreateCommands();  // commands.cpp
+  void CreateSlideShow();  // main_window_recovery.cpp
   void UpdateCaption();
   void ApplyPageListHeight();
   bool SaveChangesFirst();
@@ -145,6 +160,8 @@ class MainWindow : public QMainWindow {
   ActionRegistry actions_;
   std::unique_ptr<Prompts> prompts_;
   std::unique_ptr<Commands> commands_;
+  std::unique_ptr<ShowCommands> show_;
+  std::unique_ptr<RecoveryKeeper> recovery_;
   WorkAreaWidget* workAreaWidget_ = nullptr;
   PagePanel* pagePanel_ = nullptr;
   PageList* pageList_ = nullptr;

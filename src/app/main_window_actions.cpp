@@ -58,6 +58,8 @@ QList<TActionRow> ActionTable() {
       {SlideLast, "&Last", Keys(Qt::CTRL | Qt::Key_End), "Last slide|Go to the last slide"},
       {SlideGoTo, "Go to ...", Keys(Qt::Key_F2), "Go to|Go to a slide chosen from a list"},
       {SlideOrganiser, "Slide &Organiser ...", Keys(Qt::Key_F12), "Slide organiser|Reorder the slides"},
+      {SlideShowStart, "Start &Slide Show", Keys(Qt::Key_F9), "Slide show|Show the slides full screen from the first one"},
+      {SlideShowCurrent, "Show from &Current Slide", Keys(Qt::SHIFT | Qt::Key_F9), "Show from current slide|Show the slides full screen from this one"},
       {PageGoTo, "&Go to ...", None, "Go to|Go to a slide chosen from a list"},
       {PagePaste, "&Paste Objects", None, "Paste|Paste the copied objects onto this slide"},
       {PageDocProps, "Document &Properties ...", None, "Document properties|Edit the title, author, page size and background"},
@@ -115,7 +117,7 @@ void MainWindow::CreateMenus() {
       {MenuId::File, "&File", Ids({FileNew, FileOpen, FileSave, FileSaveAs, "-", FilePdf, FileSvg, "-", FileDocProps, "-", FileExit})},
       {MenuId::Edit, "&Edit", Ids({EditUndo, EditRedo, "-", EditCopy, EditCut, EditPaste})},
       {MenuId::Object, "&Object", Ids({ObjFront, ObjForward, ObjBack, ObjToBack, "-", ObjDuplicate, "-", ObjNudgeUp, ObjNudgeDown, ObjNudgeLeft, ObjNudgeRight, "-", ObjAddStencil, "-", ObjDelete, ObjProperties})},
-      {MenuId::Slide, "&Slide", Ids({SlideInsert, SlideAdd, SlideDelete, SlideDuplicate, "-", SlideFirst, SlidePrevious, SlideNext, SlideLast, SlideGoTo, "-", SlideOrganiser})},
+      {MenuId::Slide, "&Slide", Ids({SlideInsert, SlideAdd, SlideDelete, SlideDuplicate, "-", SlideFirst, SlidePrevious, SlideNext, SlideLast, SlideGoTo, "-", SlideOrganiser, "-", SlideShowStart, SlideShowCurrent})},
       {MenuId::Stencil, "Ste&ncil", {}},
       {MenuId::Insert, "&Insert", {}},
       {MenuId::Tools, "&Tools", Ids({ToolSelection, ToolDropper, ToolNext, "-", ToolSelectAll, ToolSelectNone, "-", ToolLog, ToolOptions})},
@@ -150,7 +152,7 @@ void MainWindow::CreateToolBar() {
   QToolBar* bar = addToolBar(tr("Toolbar"));
   bar->setObjectName(QStringLiteral("DockingToolbar"));
   bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  const QStringList ids = Ids({FileNew, FileOpen, FileSave, "-", ObjDelete, ObjProperties, "-", EditUndo, EditRedo, "-", SlideFirst, SlidePrevious, SlideNext, SlideLast, "-", FilePdf, FileSvg, "-", SlideInsert, SlideAdd, SlideDelete, SlideOrganiser, "-", ToolSelection, ToolDropper, "-", HelpContents});
+  const QStringList ids = Ids({FileNew, FileOpen, FileSave, "-", ObjDelete, ObjProperties, "-", EditUndo, EditRedo, "-", SlideFirst, SlidePrevious, SlideNext, SlideLast, "-", FilePdf, FileSvg, "-", SlideInsert, SlideAdd, SlideDelete, SlideOrganiser, "-", SlideShowStart, SlideShowCurrent, "-", ToolSelection, ToolDropper, "-", HelpContents});
   for (const QString& id : ids) {
     if (id == QLatin1String("-"))
       bar->addSeparator();

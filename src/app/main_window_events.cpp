@@ -74,6 +74,7 @@ void MainWindow::ApplyEnabling() {
   allow({SlideDelete}, on.DeleteSlide);
   allow({SlideGoTo, PageGoTo}, on.GoTo);
   allow({SlideOrganiser}, on.SlideOrganiser);
+  allow({SlideShowStart, SlideShowCurrent}, canvas.SlideCount() > 0);
   allow({SlideInsert, SlideAdd}, on.InsertAddSlide);
   allow({SlideDuplicate}, on.DuplicateSlide);
   allow({ObjFront, ObjForward, ObjBack, ObjToBack, ObjDuplicate, ObjNudgeUp, ObjNudgeDown,

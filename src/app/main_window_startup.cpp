@@ -5,6 +5,7 @@
 #include "app/app_folders.h"
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "app/recovery_keeper.h"
 #include "app/splash_screen.h"
 #include "app/tooltip_gate.h"
 #include "model/quarrion_canvas.h"
@@ -29,7 +30,9 @@ void MainWindow::Start(const QStringList& arguments, SplashScreen* splash) {
   Progress(splash, QStringLiteral("Searching for plugins"));
   if (LoadPlugins) LoadPlugins();
   NewDocument();
-  OpenCommandLine(arguments, splash);
+  StartRecovery(RecoveryKeeper::DefaultFolder());
+  // A recovered document is not replaced by one named on the command line.
+  if (!OfferRecovery(splash)) OpenCommandLine(arguments, splash);
 }
 
 void MainWindow::OpenCommandLine(const QStringList& arguments, SplashScreen* splash) {

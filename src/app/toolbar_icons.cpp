@@ -34,6 +34,8 @@ const TIconRow IconTable[] = {
     {ActionId::SlideAdd, "", "add"},
     {ActionId::SlideDelete, "", "delete-slide"},
     {ActionId::SlideOrganiser, "", "organiser"},
+    {ActionId::SlideShowStart, "", "show"},
+    {ActionId::SlideShowCurrent, "", "show-current"},
     {ActionId::ToolSelection, "", "selection"},
     {ActionId::ToolDropper, "color-picker", "dropper"},
     {ActionId::HelpContents, "help-contents", "help"},

@@ -19,7 +19,7 @@ class ToolbarAndHelpTest : public QObject {
  private slots:
   void init() { ClearStoredSettings(); }
 
-  // Twenty buttons in their order, each with a picture and its short hint as tooltip.
+  // Twenty-two buttons in their order, each with a picture and its short hint as tooltip.
   void toolbarButtons() {
     TestWindow t;
     MainWindow& w = *t.Window;
@@ -38,7 +38,7 @@ class ToolbarAndHelpTest : public QObject {
     QCOMPARE(tips, (QStringList{"New", "Open", "Save", "Delete", "Properties", "Undo", "Redo",
                                 "First slide", "Previous slide", "Next slide", "Last slide", "Generate PDF",
                                 "Generate SVG", "Insert slide", "Add slide", "Delete slide", "Slide organiser",
-                                "Selection", "Dropper", "Help"}));
+                                "Slide show", "Show from current slide", "Selection", "Dropper", "Help"}));
     for (const char* id : {ActionId::ObjProperties, ActionId::EditUndo, ActionId::EditRedo})
       QVERIFY2(!Action(w, id)->isEnabled(), id);
   }
