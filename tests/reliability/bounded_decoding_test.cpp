@@ -44,8 +44,11 @@ std::string RefusedWithinBudget(const std::function<bool()>& refused, long& peak
   if (child < 0) return "fork failed";
   if (child == 0) {
 #ifndef QUARRION_ASAN  // the sanitizer reserves terabytes of shadow memory up front
-    rlimit limit{rlim_t(AddressSpaceNow() + kBudget), rlim_t(AddressSpaceNow() + kBudget)};
-    ::setrlimit(RLIMIT_AS, &limit);
+    // Measured once: a second reading can be larger (the first one's stream buffer), and a
+    // soft limit above the hard one is refused, which would leave the child unbounded.
+    const rlim_t budget = rlim_t(AddressSpaceNow() + kBudget);
+    rlimit limit{budget, budget};
+    if (::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(4);
 #endif
     ::alarm(kHangGuardSeconds);
     int code = 3;
@@ -64,6 +67,7 @@ std::string RefusedWithinBudget(const std::function<bool()>& refused, long& peak
   switch (WEXITSTATUS(status)) {
     case 0: return {};
     case 1: return "accepted";
+    case 4: return "the memory budget could not be set";
     default: return "ended with an exception (out of memory?)";
   }
 }
