@@ -9,21 +9,12 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_text.h"
+#include "dialogs/named_button.h"
 #include "dialogs/gradient_end_tab.h"
 #include "dialogs/gradient_preset_list.h"
 #include "dialogs/gradient_preview.h"
 #include "dialogs/solid_colour_panel.h"
 #include "objects/gradient.h"
-
-namespace {
-QPushButton* NamedButton(const char* name, const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setAccessibleName(WithoutAccelerator(caption));
-  button->setAutoDefault(false);
-  return button;
-}
-}  // namespace
 
 TGradProps::TGradProps(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Colour Properties"));
@@ -32,8 +23,8 @@ TGradProps::TGradProps(QWidget* parent) : QDialog(parent) {
   // The dialog takes the height of the panel showing.
   column->setSizeConstraint(QLayout::SetFixedSize);
   auto* switches = new QHBoxLayout;
-  useSolid_ = NamedButton("UseSolid", tr("Use &solid colour"), this);
-  useGradient_ = NamedButton("UseGradient", tr("Use &gradient fill"), this);
+  useSolid_ = NamedButton(QStringLiteral("UseSolid"), tr("Use &solid colour"), this);
+  useGradient_ = NamedButton(QStringLiteral("UseGradient"), tr("Use &gradient fill"), this);
   useSolid_->setCheckable(true);
   useGradient_->setCheckable(true);
   connect(useSolid_, &QPushButton::clicked, this, [this] { ShowGradientPanel(false); });

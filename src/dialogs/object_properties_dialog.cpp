@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_text.h"
+#include "dialogs/named_button.h"
 #include "dialogs/guide_panel.h"
 #include "dialogs/image_panel.h"
 #include "dialogs/line_panel.h"
@@ -15,16 +16,6 @@
 #include "dialogs/rect_panel.h"
 #include "dialogs/text_panel.h"
 #include "platform/qt/widgets/qt_canvas_host.h"
-
-namespace {
-QPushButton* BarButton(const char* name, const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setAccessibleName(WithoutAccelerator(caption));
-  button->setAutoDefault(false);
-  return button;
-}
-}  // namespace
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Object Properties"));
@@ -60,9 +51,9 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   top->addWidget(host_, 1);
   auto* bar = new QHBoxLayout;
   // Created in the order Tab visits them.
-  auto* ok = BarButton("OK", tr("OK"), this);
-  auto* cancel = BarButton("Cancel", tr("Cancel"), this);
-  auto* help = BarButton("Help", tr("&Help"), this);
+  auto* ok = NamedButton(QStringLiteral("OK"), tr("OK"), this);
+  auto* cancel = NamedButton(QStringLiteral("Cancel"), tr("Cancel"), this);
+  auto* help = NamedButton(QStringLiteral("Help"), tr("&Help"), this);
   connect(help, &QPushButton::clicked, this, [this] {
     if (OnHelp && !copies_.empty()) OnHelp(copies_.front()->HelpContext);
   });

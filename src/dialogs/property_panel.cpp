@@ -5,6 +5,7 @@
 
 #include "dialogs/colour_swatch.h"
 #include "dialogs/dialog_text.h"
+#include "dialogs/named_button.h"
 #include "dialogs/gradient_props_dialog.h"
 
 PropertyPanel::PropertyPanel(const char* name, PanelServices& services, QWidget* parent)
@@ -60,10 +61,7 @@ void PropertyPanel::Named(QWidget* widget, const char* name, const QString& capt
 }
 
 QPushButton* PropertyPanel::Button(const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption, this);
-  Named(button, name, caption);
-  button->setAutoDefault(false);
-  return button;
+  return NamedButton(QString::fromLatin1(name), caption, this);
 }
 
 ColourSwatch* PropertyPanel::ColourButton(const char* name, const QString& caption,

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "dialogs/dialog_text.h"
+#include "dialogs/named_button.h"
 #include "dialogs/windows1252_guard.h"
 
 TSmallDialog::TSmallDialog(const QString& title, QWidget* parent) : QDialog(parent) {
@@ -48,11 +49,7 @@ QCheckBox* TSmallDialog::AddCheckBox(const QString& objectName, const QString& c
 }
 
 QPushButton* TSmallDialog::AddButton(const QString& objectName, const QString& caption) {
-  auto* button = new QPushButton(caption, this);
-  button->setObjectName(objectName);
-  button->setAccessibleName(WithoutAccelerator(caption));
-  button->setAutoDefault(false);
-  return button;
+  return NamedButton(objectName, caption, this);
 }
 
 QBoxLayout* TSmallDialog::AddButtons(QBoxLayout* layout, bool withCancel) {
