@@ -177,7 +177,9 @@ TEST(SlideRenderer, ShowsWhatAPdfViewerShowsForTheSameSlide) {
   const QImage viewer = PopplerPicture(canvas, 1);
   ASSERT_FALSE(viewer.isNull()) << "pdftoppm is missing or failed: scripts/setup.sh installs it";
   ASSERT_EQ(viewer.size(), image.size());
-  EXPECT_LT(DifferingPixels(image, viewer), image.width() * image.height() / 40);
+  const int differing = DifferingPixels(image, viewer);
+  RecordProperty("differing_pixels", differing);
+  EXPECT_LT(differing, image.width() * image.height() / 40);
 }
 
 TEST(SlideRenderer, ShowModeHasNoGuidesOrLinkFrames) {
