@@ -97,12 +97,19 @@ kill -9 "$pid"
 pid=
 compgen -G "$recovery/*.qsl" >/dev/null || fail "the copy did not survive the kill"
 
-# 3. Started again: the question, answered Yes with Return (the default button).
-"$quarrion" &
-pid=$!
+# 3. Started again: the question, answered Yes with Return (the default button). A start
+# that could not reach the X server (it ends at once) is tried again.
 question() { window '^Quarrion$' DIALOG; }
 no_question() { ! question; }
-wait_for question || fail "the recovery question was not asked"
+asked_or_ended() { question || ! kill -0 "$pid" 2>/dev/null; }
+for _ in 1 2 3; do
+  "$quarrion" &
+  pid=$!
+  wait_for asked_or_ended || true
+  if question >/dev/null; then break; fi
+  { wait "$pid"; } 2>/dev/null || true
+done
+question >/dev/null || fail "the recovery question was not asked"
 press_until question Return no_question || fail "the question could not be answered"
 wait_for main_window || fail "the recovered document did not open under its own name"
 
