@@ -1,5 +1,7 @@
 #include "shell/command_enabling.h"
 
+#include "model/quarrion_canvas.h"
+
 CommandEnabling EnabledCommands(const CommandState& state) {
   CommandEnabling on;
   const bool severalPages = state.PageCount > 1;
@@ -8,8 +10,8 @@ CommandEnabling EnabledCommands(const CommandState& state) {
   on.DeleteSlide = severalPages;
   on.GoTo = severalPages;
   on.SlideOrganiser = severalPages;
-  on.InsertAddSlide = state.PageCount < kMaxPages;
-  on.DuplicateSlide = state.PageCount < kMaxPages;
+  on.InsertAddSlide = state.PageCount < TQuarrionCanvas::MaxPages;
+  on.DuplicateSlide = state.PageCount < TQuarrionCanvas::MaxPages;
 
   const bool selection = state.SelectionCount > 0;
   on.ObjectMenu = selection;

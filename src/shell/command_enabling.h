@@ -1,10 +1,5 @@
 #pragma once
 
-// The most pages a document can hold: the document file counts pages in one byte, so a
-// 256th page could never be saved. Stands in for TQuarrionCanvas::MaxPages, which the
-// model is about to get; use that once it exists.
-inline constexpr int kMaxPages = 255;
-
 // What the main window knows when it decides which commands can run.
 struct CommandState {
   int PageCount = 1;

@@ -3,6 +3,8 @@
 
 #include "shell/command_enabling.h"
 
+#include "model/quarrion_canvas.h"
+
 namespace {
 TEST(CommandEnabling, SlideCommandsFollowThePages) {
   struct Case {
@@ -28,7 +30,7 @@ TEST(CommandEnabling, SlideCommandsFollowThePages) {
     EXPECT_EQ(on.InsertAddSlide, c.Insert);
     EXPECT_EQ(on.DuplicateSlide, c.Insert);
   }
-  EXPECT_EQ(kMaxPages, 255);
+  EXPECT_EQ(TQuarrionCanvas::MaxPages, 255);  // the file counts pages in one byte
 }
 
 TEST(CommandEnabling, EditAndObjectCommandsFollowSelectionHistoryAndClipboard) {
