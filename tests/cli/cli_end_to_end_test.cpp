@@ -14,36 +14,16 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_test_folder.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
-struct RunResult {
-  int Status = -1;
-  std::string Out;
-  std::string Err;
-};
+using RunResult = CliResult;
 
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteAll(const fs::path& p, const std::string& bytes) {
-  std::ofstream(p, std::ios::binary) << bytes;
-}
-
-class CliEndToEnd : public ::testing::Test {
+class CliEndToEnd : public CliTestFolder {
  protected:
-  void SetUp() override {
-    char tmpl[] = "/tmp/quarrion-cli-test-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir_ = tmpl;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   // Runs the tool with `args`, with extra environment entries (NAME=VALUE).
   RunResult Run(const std::vector<std::string>& args, const std::vector<std::string>& env = {}) {
     fs::path out = dir_ / ".stdout", err = dir_ / ".stderr";
@@ -67,7 +47,6 @@ class CliEndToEnd : public ::testing::Test {
     return r;
   }
 
-  std::string P(const std::string& name) const { return (dir_ / name).string(); }
   // The files the test made, without the tool's captured output.
   std::vector<std::string> Files() const {
     std::vector<std::string> names;
@@ -77,7 +56,6 @@ class CliEndToEnd : public ::testing::Test {
     return names;
   }
 
-  fs::path dir_;
 };
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }

@@ -12,36 +12,17 @@
 #include <sstream>
 #include <string>
 
+#include "cli/cli_test_folder.h"
 #include "cli/json_fields.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct ShellResult {
-  int Status = -1;
-  std::string Out;
-  std::string Err;
-};
+using ShellResult = CliResult;
 
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-class CliJsonPipeline : public ::testing::Test {
+class CliJsonPipeline : public CliTestFolder {
  protected:
-  void SetUp() override {
-    char tmpl[] = "/tmp/quarrion-json-test-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir_ = tmpl;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string P(const std::string& name) const { return (dir_ / name).string(); }
-
   // Runs `command` with the shell in the examples folder; "Q" in it stands for the tool.
   ShellResult Sh(std::string command) {
     for (auto at = command.find("Q "); at != std::string::npos; at = command.find("Q ", at + 1))
@@ -56,7 +37,6 @@ class CliJsonPipeline : public ::testing::Test {
     return r;
   }
 
-  fs::path dir_;
 };
 
 TEST_F(CliJsonPipeline, EveryExampleBuildsAndExports) {
