@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "bench_deck.h"
+#include "bench_goal.h"
 #include "bench_timing.h"
 #include "cairo_peer.h"
 #include "model/quarrion_canvas.h"
@@ -134,5 +135,9 @@ void RunDeckBench() {
               " (image %zu), %zu content streams of %zu bytes\n",
               pdf.size(), packed.size(), svg.size(), cairoPdf.size(), file.size(), image.size(),
               streams.size(), [&] { std::size_t n = 0; for (auto& s : streams) n += s.size(); return n; }());
+  ReportGoal("PDF export, plain, against cairo", plain / cairo, "cairo's PDF surface", 0.1);
+  ReportGoal("PDF export, compressed", compressed / deflateStreams, "zlib -9 on its streams", 0.7);
+  ReportGoal("save", save / deflateImage, "zlib -9 on the image", 1.3);
+  ReportGoal("load", load / inflateImage, "inflate of the image", 1.5);
   std::printf("  peak memory so far: %.0f MB\n", PeakMemoryMB());
 }
