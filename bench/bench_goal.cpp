@@ -14,4 +14,9 @@ void ReportGoal(const char* what, double ratio, const char* against, double limi
               met ? "met" : "MISSED");
 }
 
+void ReportUnmeasuredGoal(const char* what) {
+  ++tally.Reported;
+  std::printf("  goal: %-44s not measured, MISSED\n", what);
+}
+
 const GoalTally& Goals() { return tally; }

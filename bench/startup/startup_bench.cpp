@@ -1,7 +1,8 @@
 // Start-up time of the designer: from the moment the process is started to the first
-// paint of the main window's work area, with no document and with a 255-slide document
-// on the command line. Each run is a fresh process (this program starts itself with
-// --child); the child reports the monotonic clock at its first paint and quits.
+// paint of the main window's work area, with no document and with the 255-page benchmark
+// deck on the command line. Each run is a fresh process (this program starts itself with
+// --child); the child reports the monotonic clock and its peak memory at its first paint
+// and quits.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,11 +22,11 @@
 #include "app/designer_main.h"
 #include "app/main_window.h"
 #include "app/work_area_widget.h"
+#include "bench_deck.h"
 #include "model/quarrion_canvas.h"
-#include "objects/rectangle.h"
 #include "storage/document_file.h"
 #include "storage/lookup_table_manager.h"
-#include "text/text.h"
+#include "process_memory.h"
 
 namespace {
 long long NowNs() {
@@ -41,7 +42,7 @@ class FirstPaint : public QObject {
       seen_ = true;
       // Queued, so the paint itself is finished when the time is taken.
       QMetaObject::invokeMethod(qApp, [] {
-        std::printf("%lld\n", NowNs());
+        std::printf("%lld %lld\n", NowNs(), ReadProcessMemory().PeakKB);
         std::fflush(stdout);
         QCoreApplication::exit(0);
       }, Qt::QueuedConnection);
@@ -62,27 +63,25 @@ int RunChild(int argc, char** argv) {
   });
 }
 
-std::string WriteDeck(const std::string& folder, int slides) {
+std::string WriteDeck(const std::string& folder) {
   TLookupTableManager registry;
   RegisterBuiltinClasses(registry);
   TQuarrionCanvas canvas;
-  canvas.SetPageCount(slides);
-  for (int i = 0; i < slides; ++i) {
-    canvas.SetPage(i);
-    canvas.CurrentPage().Title = "Slide " + std::to_string(i + 1);
-    canvas.Add(std::make_unique<TPDFRectangle>(20, 20, 412, 60));
-    canvas.Add(std::make_unique<TPDFText>(TTextFont{}, "A line of <b>text</b> on slide " + std::to_string(i + 1), 30, 80, 400, 300));
-  }
+  BuildCanvas(MakeBenchDeck(), canvas);
   canvas.SetPage(0);
   const std::string path = folder + "/deck-255.qsl";
   if (!SaveDocument(canvas, path, registry).Ok()) std::fprintf(stderr, "could not write %s\n", path.c_str());
   return path;
 }
 
-// Milliseconds from starting the child to its first paint, or -1.
-double OneRun(const char* self, const std::vector<std::string>& args) {
+struct Run {
+  double Ms = -1;        // from starting the child to its first paint
+  double PeakKB = 0;     // the child's peak resident memory by then
+};
+
+Run OneRun(const char* self, const std::vector<std::string>& args) {
   int out[2];
-  if (pipe(out) != 0) return -1;
+  if (pipe(out) != 0) return {};
   const long long start = NowNs();
   const pid_t pid = fork();
   if (pid == 0) {
@@ -100,8 +99,9 @@ double OneRun(const char* self, const std::vector<std::string>& args) {
   close(out[0]);
   int status = 0;
   waitpid(pid, &status, 0);
-  if (n <= 0) return -1;
-  return double(std::atoll(buffer) - start) / 1e6;
+  long long at = 0, peak = 0;
+  if (n <= 0 || std::sscanf(buffer, "%lld %lld", &at, &peak) != 2) return {};
+  return {double(at - start) / 1e6, double(peak)};
 }
 
 double Median(std::vector<double> v) {
@@ -121,19 +121,31 @@ int main(int argc, char** argv) {
   setenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit().constData(), 1);
   setenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit().constData(), 1);
   if (!getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  const std::string deck = WriteDeck(home.path().toStdString(), 255);
+  const std::string deck = WriteDeck(home.path().toStdString());
 
   std::printf("start to first paint, median of %d runs (%s platform)\n", runs,
               getenv("DISPLAY") ? "X11" : "offscreen");
   struct Case {
     const char* Name;
+    const char* Figure;
     std::vector<std::string> Args;
   };
-  for (const Case& c : {Case{"empty document", {}}, Case{"255-slide document", {deck}}}) {
-    std::vector<double> times;
-    for (int r = 0; r < runs; ++r) times.push_back(OneRun(argv[0], c.Args));
-    std::printf("  %-20s %7.1f ms  (min %.1f, max %.1f)\n", c.Name, Median(times),
-                *std::min_element(times.begin(), times.end()), *std::max_element(times.begin(), times.end()));
+  for (const Case& c : {Case{"empty document", "empty", {}}, Case{"benchmark deck", "deck", {deck}}}) {
+    std::vector<double> times, peaks;
+    for (int r = 0; r < runs; ++r) {
+      const Run run = OneRun(argv[0], c.Args);
+      if (run.Ms < 0) {
+        std::fprintf(stderr, "the designer did not report its first paint\n");
+        return 1;
+      }
+      times.push_back(run.Ms);
+      peaks.push_back(run.PeakKB);
+    }
+    std::printf("  %-16s %7.1f ms  (min %.1f, max %.1f), peak memory %.1f MB\n", c.Name, Median(times),
+                *std::min_element(times.begin(), times.end()), *std::max_element(times.begin(), times.end()),
+                Median(peaks) / 1024);
+    std::printf("figure: startup-%s-ms %.3f\nfigure: gui-peak-%s-kb %.0f\n", c.Figure, Median(times),
+                c.Figure, Median(peaks));
   }
   return 0;
 }
