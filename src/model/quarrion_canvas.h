@@ -193,6 +193,9 @@ class TQuarrionCanvas {
   bool FullScreen = true;
   bool ShowOutlines = true;
   bool Compressed = false;
+  // Threads a PDF export shares its compression with: 0 one per core, 1 none but the
+  // caller's. The file is the same whatever the number.
+  int ExportThreads = 0;
   bool Undoable = false;
   bool EventsEnabled = true;
   bool PaintingEnabled = true;
