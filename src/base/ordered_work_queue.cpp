@@ -2,11 +2,8 @@
 
 #include <utility>
 
-TOrderedWorkQueue::TOrderedWorkQueue(int threads) {
-  if (threads <= 0) threads = DefaultThreads();
-  workers_.reserve(std::size_t(threads - 1));
-  for (int i = 1; i < threads; ++i) workers_.emplace_back([this] { WorkerLoop(); });
-}
+TOrderedWorkQueue::TOrderedWorkQueue(int threads)
+    : threads_(threads > 0 ? threads : DefaultThreads()) {}
 
 TOrderedWorkQueue::~TOrderedWorkQueue() {
   {
@@ -28,9 +25,12 @@ std::size_t TOrderedWorkQueue::Submit(std::function<void()> job) {
   std::unique_lock<std::mutex> lock(mutex_);
   const std::size_t ticket = jobs_.size();
   jobs_.push_back({std::move(job), nullptr, false});
-  if (workers_.empty()) {
+  if (threads_ == 1) {
     RunNext(lock);
   } else {
+    // Threads start with the first job, so a run that queues none costs nothing.
+    for (int i = int(workers_.size()) + 1; i < threads_; ++i)
+      workers_.emplace_back([this] { WorkerLoop(); });
     lock.unlock();
     queued_.notify_one();
   }

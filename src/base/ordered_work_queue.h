@@ -24,7 +24,7 @@ class TOrderedWorkQueue {
 
   // The number of cores, at least 1.
   static int DefaultThreads();
-  int Threads() const { return int(workers_.size()) + 1; }
+  int Threads() const { return threads_; }
 
   // Queues `job` and returns its ticket: 0, 1, 2, ... in the order of the calls. Jobs run
   // concurrently with the caller and with each other: they must share nothing unguarded.
@@ -50,5 +50,6 @@ class TOrderedWorkQueue {
   std::deque<TJob> jobs_;  // indexed by ticket
   std::size_t next_ = 0;   // the first ticket no thread has started
   bool stopping_ = false;
-  std::vector<std::thread> workers_;
+  int threads_ = 1;
+  std::vector<std::thread> workers_;  // started by the first Submit
 };

@@ -18,6 +18,7 @@ class PageRestorer {
   explicit PageRestorer(TQuarrionCanvas& canvas) : canvas_(canvas), page_(canvas.Page()) {}
   ~PageRestorer() {
     canvas_.SetPageIndexQuietly(page_);
+    canvas_.DeferResourceBodies = false;
     canvas_.PDFState().Clear();
     canvas_.PDFState().ResetText();
   }
@@ -54,8 +55,9 @@ void TPDFWriter::GeneratePDF(std::string& output) {
   PageRestorer restorer(canvas_);
   output.clear();
   out_ = &output;
-  TSplicedOutput spliced(output, xref_, canvas_.Compressed ? canvas_.ExportThreads : 1);
+  TSplicedOutput spliced(output, xref_, canvas_.ExportThreads);
   spliced_ = &spliced;
+  canvas_.DeferResourceBodies = spliced.Parallel();
   slides_ = canvas_.SlideCount();
   Fire(true, TPDFSection::Header, 0);
   PrepareObjects();
@@ -135,10 +137,7 @@ void TPDFWriter::WriteBackground() {
   if (resources_.empty()) return;
   shadingNumber_ = next_;
   SetNamed("Shading").Numbers.push_back(next_);
-  Record(next_);
-  std::string& out = *out_;
-  AppendInt(out, next_);
-  out.append(" 0 obj\n").append(resources_.front().Body).append("\nendobj\n\n");
+  WriteResourceObject(resources_.front());
   ++next_;
 }
 
@@ -189,15 +188,34 @@ void TPDFWriter::WriteObjectResources(TPDFObject& object) {
   Fire(true, TPDFSection::Resources, next_);
   resources_.clear();
   object.PDFResources(canvas_, next_, resources_);
-  std::string& out = *out_;
   for (TPDFResource& resource : resources_) {
     TPDFResourceSet& set = SetNamed(resource.Category);
-    Record(next_);
-    AppendInt(out, next_);
-    out.append(" 0 obj\n").append(resource.Body).append("\nendobj\n\n");
+    WriteResourceObject(resource);
     if (resource.Listed) set.Numbers.push_back(next_);
     ++next_;
   }
+}
+
+// Object `next_`. A body with a slow end (a picture to compress) is finished by whichever
+// thread is free, and takes its place in the file later.
+void TPDFWriter::WriteResourceObject(TPDFResource& resource) {
+  Record(next_);
+  if (!resource.Finish) {
+    std::string& out = *out_;
+    AppendInt(out, next_);
+    out.append(" 0 obj\n").append(resource.Body).append("\nendobj\n\n");
+    return;
+  }
+  const std::size_t size = resource.Body.size() + 64;
+  spliced_->Defer(
+      [number = next_, body = std::move(resource.Body),
+       finish = std::move(resource.Finish)](std::string& piece) {
+        AppendInt(piece, number);
+        piece.append(" 0 obj\n").append(body);
+        finish(piece);
+        piece.append("\nendobj\n\n");
+      },
+      size);
 }
 
 void TPDFWriter::WritePageTree() {

@@ -24,9 +24,9 @@ using TPDFResourceSets = std::vector<TPDFResourceSet>;
 // Writes a whole document as one PDF file: it numbers and places the objects and asks
 // each drawing object for its resources, content and annotations. One writer serves one
 // run; the canvas's current page is restored when it finishes. The slides' content is
-// made in order on the caller's thread; with `Compressed`, other threads compress each
-// content stream while the next slides are made (the canvas's `ExportThreads`), and the
-// file is the same byte for byte whatever their number.
+// made in order on the caller's thread; other threads (the canvas's `ExportThreads`)
+// compress pictures and, with `Compressed`, each slide's content stream while the next
+// ones are made. The file is the same byte for byte whatever their number.
 class TPDFWriter {
  public:
   explicit TPDFWriter(TQuarrionCanvas& canvas);
@@ -55,6 +55,7 @@ class TPDFWriter {
   void WriteFonts();
   void WriteResources();
   void WriteObjectResources(TPDFObject& object);
+  void WriteResourceObject(TPDFResource& resource);
   TPDFResourceSet& SetNamed(const std::string& name);
   void WritePageTree();
   void WritePages();

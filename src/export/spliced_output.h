@@ -24,6 +24,8 @@ class TSplicedOutput {
   TSplicedOutput(const TSplicedOutput&) = delete;
   TSplicedOutput& operator=(const TSplicedOutput&) = delete;
 
+  // Whether pieces are made by other threads (else on the spot, as they are deferred).
+  bool Parallel() const { return work_.Threads() > 1; }
   // Object `number` begins at the current end of the file.
   void Record(int number);
   // Leaves the place at the current end of the file to the piece `make` returns.

@@ -177,6 +177,9 @@ class TQuarrionCanvas {
   std::string BeginPDFText() { return pdfState_.BeginPDFText(); }
   std::string EndPDFText() { return pdfState_.EndPDFText(); }
   TPDFStateCache& PDFState() { return pdfState_; }
+  // Set by the PDF writer while other threads can finish resource bodies for it
+  // (TPDFResource::Finish).
+  bool DeferResourceBodies = false;
   // Sets the current page index without any notification (the writers walk the pages).
   void SetPageIndexQuietly(int page) { page_ = page; }
 
