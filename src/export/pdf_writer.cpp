@@ -1,8 +1,6 @@
 // The PDF slide show: file structure, numbering and placement of the objects.
 #include "export/pdf_writer.h"
 
-#include <zlib.h>
-
 #include <algorithm>
 
 #include "base/number_format.h"
@@ -20,6 +18,7 @@ class PageRestorer {
   explicit PageRestorer(TQuarrionCanvas& canvas) : canvas_(canvas), page_(canvas.Page()) {}
   ~PageRestorer() {
     canvas_.SetPageIndexQuietly(page_);
+    canvas_.DeferResourceBodies = false;
     canvas_.PDFState().Clear();
     canvas_.PDFState().ResetText();
   }
@@ -35,6 +34,15 @@ constexpr const char* kStyleSuffix[4] = {"", "b", "i", "bi"};
 
 // Page objects and content streams take the numbers 4, 5, 6, ... in slide order.
 int PageObjectNumber(int slide) { return 4 + 2 * slide; }
+
+void AppendStreamObject(std::string& out, int number, std::string_view data, bool compressed) {
+  AppendInt(out, number);
+  out.append(compressed ? " 0 obj <</Filter /FlateDecode /Length " : " 0 obj <</Length ");
+  AppendInt(out, static_cast<long long>(data.size()));
+  out.append(">> stream\n");
+  out.append(data);
+  out.append("\nendstream endobj\n\n");
+}
 }  // namespace
 
 void TPDFWriter::Fire(bool before, TPDFSection section, int code) {
@@ -47,6 +55,9 @@ void TPDFWriter::GeneratePDF(std::string& output) {
   PageRestorer restorer(canvas_);
   output.clear();
   out_ = &output;
+  TSplicedOutput spliced(output, xref_, canvas_.ExportThreads);
+  spliced_ = &spliced;
+  canvas_.DeferResourceBodies = spliced.Parallel();
   slides_ = canvas_.SlideCount();
   Fire(true, TPDFSection::Header, 0);
   PrepareObjects();
@@ -60,6 +71,7 @@ void TPDFWriter::GeneratePDF(std::string& output) {
   WriteResources();
   WritePageTree();
   WritePages();
+  spliced.Splice();
   CollectOutline();
   if (!outline_.Empty() && canvas_.ShowOutlines) {
     outlineRoot_ = next_;
@@ -75,6 +87,7 @@ void TPDFWriter::GeneratePDF(std::string& output) {
   WriteTrailer(xrefOffset);
   Fire(false, TPDFSection::Trailer, 0);
   out_ = nullptr;
+  spliced_ = nullptr;
 }
 
 // Objects that derive their links from their layout rebuild them before anything is
@@ -124,10 +137,7 @@ void TPDFWriter::WriteBackground() {
   if (resources_.empty()) return;
   shadingNumber_ = next_;
   SetNamed("Shading").Numbers.push_back(next_);
-  Record(next_);
-  std::string& out = *out_;
-  AppendInt(out, next_);
-  out.append(" 0 obj\n").append(resources_.front().Body).append("\nendobj\n\n");
+  WriteResourceObject(resources_.front());
   ++next_;
 }
 
@@ -178,15 +188,34 @@ void TPDFWriter::WriteObjectResources(TPDFObject& object) {
   Fire(true, TPDFSection::Resources, next_);
   resources_.clear();
   object.PDFResources(canvas_, next_, resources_);
-  std::string& out = *out_;
   for (TPDFResource& resource : resources_) {
     TPDFResourceSet& set = SetNamed(resource.Category);
-    Record(next_);
-    AppendInt(out, next_);
-    out.append(" 0 obj\n").append(resource.Body).append("\nendobj\n\n");
+    WriteResourceObject(resource);
     if (resource.Listed) set.Numbers.push_back(next_);
     ++next_;
   }
+}
+
+// Object `next_`. A body with a slow end (a picture to compress) is finished by whichever
+// thread is free, and takes its place in the file later.
+void TPDFWriter::WriteResourceObject(TPDFResource& resource) {
+  Record(next_);
+  if (!resource.Finish) {
+    std::string& out = *out_;
+    AppendInt(out, next_);
+    out.append(" 0 obj\n").append(resource.Body).append("\nendobj\n\n");
+    return;
+  }
+  const std::size_t size = resource.Body.size() + 64;
+  spliced_->Defer(
+      [number = next_, body = std::move(resource.Body),
+       finish = std::move(resource.Finish)](std::string& piece) {
+        AppendInt(piece, number);
+        piece.append(" 0 obj\n").append(body);
+        finish(piece);
+        piece.append("\nendobj\n\n");
+      },
+      size);
 }
 
 void TPDFWriter::WritePageTree() {
@@ -282,61 +311,29 @@ void TPDFWriter::BuildContent(int page, int master) {
     if (!object->Deleted) object->PDFCode(canvas_, c);
 }
 
-class TPDFWriter::TDeflater {
- public:
-  ~TDeflater() {
-    if (ready_) deflateEnd(&stream_);
-  }
-  // The bytes compress2 gives at level 9; false when zlib fails or `size` is too small.
-  bool Deflate(const std::string& in, unsigned char* out, uLongf& size) {
-    if (!ready_) {
-      if (deflateInit(&stream_, 9) != Z_OK) return false;
-      ready_ = true;
-    } else if (deflateReset(&stream_) != Z_OK) {
-      return false;
-    }
-    stream_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
-    stream_.avail_in = uInt(in.size());
-    stream_.next_out = out;
-    stream_.avail_out = uInt(size);
-    if (deflate(&stream_, Z_FINISH) != Z_STREAM_END) return false;
-    size = stream_.total_out;
-    return true;
-  }
-
- private:
-  z_stream stream_{};
-  bool ready_ = false;
-};
-
 TPDFWriter::TPDFWriter(TQuarrionCanvas& canvas) : canvas_(canvas) {}
 TPDFWriter::~TPDFWriter() = default;
 
-// The whole content of a slide is compressed in one call. Should zlib fail, the stream is
-// written as it is rather than as a damaged one.
+// The whole content of a slide is compressed in one call, on whichever thread is free;
+// the slide's text moves into the job, so nothing is shared. Should zlib fail, the stream
+// is written as it is rather than as a damaged one.
 void TPDFWriter::WriteContentStream(int number) {
-  std::string& out = *out_;
   Record(number);
   content_.append(canvas_.EndPDFText());
-  const char* data = content_.data();
-  std::size_t length = content_.size();
-  bool compressed = false;
-  if (canvas_.Compressed) {
-    uLongf size = compressBound(uLong(content_.size()));
-    if (compressed_.size() < size) compressed_.resize(size);
-    if (!deflater_) deflater_ = std::make_unique<TDeflater>();
-    if (deflater_->Deflate(content_, compressed_.data(), size)) {
-      data = reinterpret_cast<const char*>(compressed_.data());
-      length = size;
-      compressed = true;
-    }
+  if (!canvas_.Compressed) {
+    AppendStreamObject(*out_, number, content_, false);
+    return;
   }
-  AppendInt(out, number);
-  out.append(compressed ? " 0 obj <</Filter /FlateDecode /Length " : " 0 obj <</Length ");
-  AppendInt(out, static_cast<long long>(length));
-  out.append(">> stream\n");
-  out.append(data, length);
-  out.append("\nendstream endobj\n\n");
+  const std::size_t size = content_.size();
+  spliced_->Defer(
+      [content = std::move(content_), number, &deflate = deflater_](std::string& piece) {
+        thread_local std::string packed;
+        const bool compressed = deflate(content, packed);
+        AppendStreamObject(piece, number, compressed ? std::string_view(packed) : content, compressed);
+      },
+      size + 64);
+  content_ = std::string();
+  content_.reserve(size + size / 4);
 }
 
 // Outline entries keep the real slide number: entries beyond the 256th slide point at

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "export/pdf_outline.h"
+#include "export/spliced_output.h"
+#include "export/stream_deflater.h"
 #include "export/xref_table.h"
 #include "model/pdf_types.h"
 #include "model/quarrion_canvas.h"
@@ -21,14 +23,19 @@ using TPDFResourceSets = std::vector<TPDFResourceSet>;
 
 // Writes a whole document as one PDF file: it numbers and places the objects and asks
 // each drawing object for its resources, content and annotations. One writer serves one
-// run; the canvas's current page is restored when it finishes.
+// run; the canvas's current page is restored when it finishes. The slides' content is
+// made in order on the caller's thread; other threads (the canvas's `ExportThreads`)
+// compress pictures and, with `Compressed`, each slide's content stream while the next
+// ones are made. The file is the same byte for byte whatever their number.
 class TPDFWriter {
  public:
   explicit TPDFWriter(TQuarrionCanvas& canvas);
   ~TPDFWriter();
 
-  // Replaces `output` with the file.
+  // Replaces `output` with the file. Rethrows what a compressing thread threw.
   void GeneratePDF(std::string& output);
+  // Replaces zlib for the content streams; a stream it fails is written uncompressed.
+  void SetDeflater(TStreamDeflater deflater) { deflater_ = std::move(deflater); }
 
   // Appends "/Annots [n 0 R ...]\n" for `page` (its own links first, then those of
   // `master`, a page index or -1), or nothing when there are none.
@@ -41,13 +48,14 @@ class TPDFWriter {
   };
 
   void Fire(bool before, TPDFSection section, int code);
-  void Record(int number) { xref_.RecordOffset(number, out_->size()); }
+  void Record(int number) { spliced_->Record(number); }
   void PrepareObjects();
   void WriteHeader();
   void WriteBackground();
   void WriteFonts();
   void WriteResources();
   void WriteObjectResources(TPDFObject& object);
+  void WriteResourceObject(TPDFResource& resource);
   TPDFResourceSet& SetNamed(const std::string& name);
   void WritePageTree();
   void WritePages();
@@ -60,6 +68,7 @@ class TPDFWriter {
 
   TQuarrionCanvas& canvas_;
   std::string* out_ = nullptr;
+  TSplicedOutput* spliced_ = nullptr;
   TXrefTable xref_;
   std::vector<FontRef> fonts_;
   TPDFResourceSets sets_;
@@ -70,12 +79,7 @@ class TPDFWriter {
   int shadingNumber_ = 0;  // 0: the background is a colour
   int outlineRoot_ = 0;    // 0: no outline written
   std::size_t objectCount_ = 0;
-  // Reused from slide to slide so that their capacity is allocated once.
-  TPDFResources resources_;
-  std::string content_;
-  std::vector<unsigned char> compressed_;
-  // One zlib stream for every slide: setting up a level 9 stream costs more than a
-  // small slide's compression.
-  class TDeflater;
-  std::unique_ptr<TDeflater> deflater_;
+  TPDFResources resources_;  // reused from object to object
+  std::string content_;      // the slide being made
+  TStreamDeflater deflater_ = DeflateLevel9;
 };

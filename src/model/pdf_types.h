@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,10 @@ struct TPDFResource {
   std::string Category;  // resource kind in the page resources ("Shading", "XObject", "Annot")
   std::string Body;
   bool Listed = true;  // entered in the resource dictionary under Category
+  // Only while the canvas's DeferResourceBodies is set: the slow end of the body (a
+  // picture's compressed stream), which the writer appends to Body later, possibly on
+  // another thread, so it must own everything it reads.
+  std::function<void(std::string& body)> Finish = nullptr;
 };
 using TPDFResources = std::vector<TPDFResource>;
 

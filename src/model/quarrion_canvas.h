@@ -177,6 +177,9 @@ class TQuarrionCanvas {
   std::string BeginPDFText() { return pdfState_.BeginPDFText(); }
   std::string EndPDFText() { return pdfState_.EndPDFText(); }
   TPDFStateCache& PDFState() { return pdfState_; }
+  // Set by the PDF writer while other threads can finish resource bodies for it
+  // (TPDFResource::Finish).
+  bool DeferResourceBodies = false;
   // Sets the current page index without any notification (the writers walk the pages).
   void SetPageIndexQuietly(int page) { page_ = page; }
 
@@ -193,6 +196,9 @@ class TQuarrionCanvas {
   bool FullScreen = true;
   bool ShowOutlines = true;
   bool Compressed = false;
+  // Threads a PDF export shares its compression with: 0 one per core, 1 none but the
+  // caller's. The file is the same whatever the number.
+  int ExportThreads = 0;
   bool Undoable = false;
   bool EventsEnabled = true;
   bool PaintingEnabled = true;

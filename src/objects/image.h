@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "model/bitmap.h"
 #include "model/pdf_object.h"
@@ -92,6 +93,10 @@ class TPDFImage : public TPDFObject {
   // Takes `name` out of the store unless another image of the document still keeps it.
   void ReleaseStoredName(const std::string& name);
   void AppendXObject(std::string& body) const;
+  // The end of the XObject's body: filter, /Length and the stream. Static, so that a
+  // deferred body owns everything it reads.
+  static void AppendStream(std::string& body, const char* filter, std::string_view data);
+  static void AppendPackedStream(std::string& body, std::string_view data);
 
   std::string imageFileName_;
   bool isJPEG_ = false;

@@ -90,19 +90,7 @@ void TPDFImage::PDFResources(TQuarrionCanvas& canvas, int firstNumber, TPDFResou
   std::string data = ImageData();
   if (loaded_ && !data.empty()) {
     XObjectNumber = firstNumber++;
-    const char* filter = nullptr;
-    if (isJPEG_) {
-      filter = "/Filter /DCTDecode ";
-    } else {
-      // Compressed unless that costs more than the filter entry's length: outputs others
-      // compare rely on this rule, so it stays even where it gains nothing.
-      std::string packed = CompressString(data);
-      if (packed.size() < data.size() + kFlateEntryLength) {
-        filter = "/Filter /FlateDecode ";
-        data.swap(packed);
-      }
-    }
-    TPDFResource res{"XObject", {}, true};
+    TPDFResource res{"XObject", {}, true, {}};
     std::string& body = res.Body;
     body.reserve(data.size() + 200);
     body.append("<</Type /XObject /Subtype /Image\n/Width ");
@@ -111,13 +99,32 @@ void TPDFImage::PDFResources(TQuarrionCanvas& canvas, int firstNumber, TPDFResou
     AppendInt(body, bitmap_.Height());
     body.push_back('\n');
     AppendXObject(body);
-    if (filter) body.append(filter);
-    body.append("/Length ");
-    AppendInt(body, static_cast<long long>(data.size()));
-    body.append(">>\nstream\n").append(data).append("\nendstream");
+    if (isJPEG_)
+      AppendStream(body, "/Filter /DCTDecode ", data);
+    else if (canvas.DeferResourceBodies)
+      res.Finish = [data = std::move(data)](std::string& rest) { AppendPackedStream(rest, data); };
+    else
+      AppendPackedStream(body, data);
     resources.push_back(std::move(res));
   }
   TPDFObject::PDFResources(canvas, firstNumber, resources);
+}
+
+void TPDFImage::AppendStream(std::string& body, const char* filter, std::string_view data) {
+  body.append(filter);
+  body.append("/Length ");
+  AppendInt(body, static_cast<long long>(data.size()));
+  body.append(">>\nstream\n").append(data).append("\nendstream");
+}
+
+// Compressed unless that costs more than the filter entry's length: outputs others
+// compare rely on this rule, so it stays even where it gains nothing.
+void TPDFImage::AppendPackedStream(std::string& body, std::string_view data) {
+  const std::string packed = CompressString(data);
+  if (packed.size() < data.size() + kFlateEntryLength)
+    AppendStream(body, "/Filter /FlateDecode ", packed);
+  else
+    AppendStream(body, "", data);
 }
 
 void TPDFImage::PDFCode(TQuarrionCanvas& canvas, std::string& out) {
