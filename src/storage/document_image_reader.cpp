@@ -138,6 +138,12 @@ void ReadDocumentImage(std::string_view image, TQuarrionCanvas& into,
     ReadResources(in, into.Resources);
   }
   Report(progress, "Building objects ...");
+  // Images showing one stored picture decode it once; the pixels are dropped after.
+  struct TPictureMemory {
+    TResourceManager& Store;
+    ~TPictureMemory() { Store.RememberDecodedPictures(false); }
+  } memory{into.Resources};
+  into.Resources.RememberDecodedPictures(true);
   BuildObjects(records, into, registry);
   ReadBackground(into);
   into.SetPageIndexQuietly(shown);
