@@ -1,16 +1,12 @@
 #include "text/shared_tab_rack.h"
 
-namespace {
-const std::shared_ptr<const TTabRack>& SharedDefault() {
-  static const std::shared_ptr<const TTabRack> rack = std::make_shared<const TTabRack>(DefaultTabRack());
-  return rack;
+TSharedTabRack::TSharedTabRack() : rack_(&DefaultTabRack()) {}
+
+TSharedTabRack::TSharedTabRack(const TTabRack& stops) : rack_(&DefaultTabRack()) {
+  if (stops == DefaultTabRack()) return;
+  own_ = std::make_shared<const TTabRack>(stops);
+  rack_ = own_.get();
 }
-}  // namespace
-
-TSharedTabRack::TSharedTabRack() : rack_(SharedDefault()) {}
-
-TSharedTabRack::TSharedTabRack(const TTabRack& stops)
-    : rack_(stops == DefaultTabRack() ? SharedDefault() : std::make_shared<const TTabRack>(stops)) {}
 
 TSharedTabRack::TSharedTabRack(std::initializer_list<int> stops) : TSharedTabRack(TTabRack(stops)) {}
 
