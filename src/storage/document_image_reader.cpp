@@ -151,9 +151,9 @@ void ReadDocumentImage(std::string_view image, TQuarrionCanvas& into,
   }
   Report(progress, "Building objects ...");
   // Images showing one stored picture decode it once; the pixels are dropped after.
-  struct TPictureMemory {
+  struct PictureMemory {
     TResourceManager& Store;
-    ~TPictureMemory() { Store.RememberDecodedPictures(false); }
+    ~PictureMemory() { Store.RememberDecodedPictures(false); }
   } memory{into.Resources};
   into.Resources.RememberDecodedPictures(true);
   BuildObjects(records, into, registry);
