@@ -43,7 +43,8 @@ TResourceManager::~TResourceManager() {
 TResourceManager::TResourceManager(TResourceManager&& other) noexcept
     : entries_(std::move(other.entries_)),
       index_(std::move(other.index_)),
-      folder_(std::move(other.folder_)) {
+      folder_(std::move(other.folder_)),
+      pictures_(std::move(other.pictures_)) {
   other.entries_.clear();
   other.index_.clear();
   other.folder_.clear();
@@ -56,6 +57,7 @@ TResourceManager& TResourceManager::operator=(TResourceManager&& other) noexcept
   entries_ = std::move(other.entries_);
   index_ = std::move(other.index_);
   folder_ = std::move(other.folder_);
+  pictures_ = std::move(other.pictures_);
   other.entries_.clear();
   other.index_.clear();
   other.folder_.clear();
@@ -68,11 +70,13 @@ void TResourceManager::Clear() {
     entries_.pop_back();
   }
   index_.clear();
+  if (pictures_) pictures_->Clear();
 }
 
 void TResourceManager::Delete(int index) {
   if (index < 0 || index >= Count()) return;
   DeleteFile(entries_[std::size_t(index)].FileName);
+  if (pictures_) pictures_->Forget(entries_[std::size_t(index)].Name);
   index_.erase(entries_[std::size_t(index)].Name);
   entries_.erase(entries_.begin() + index);
   for (int i = index; i < Count(); ++i) index_[entries_[std::size_t(i)].Name] = i;
@@ -95,6 +99,26 @@ void TResourceManager::Add(std::string_view name, std::string_view data) {
   DeleteFile(e.FileName);
   e.FileName.clear();
   e.Text = std::string(data);
+  if (pictures_) pictures_->Forget(name);
+}
+
+void TResourceManager::RememberDecodedPictures(bool on) {
+  if (!on)
+    pictures_.reset();
+  else if (!pictures_)
+    pictures_ = std::make_unique<TDecodedPictureMemo>();
+}
+
+bool TResourceManager::DecodePicture(std::string_view name, const PictureDecoder& decoder,
+                                     TDecodedPicture& out) {
+  const int i = IndexOf(name);
+  if (i < 0) {
+    out = TDecodedPicture{};
+    return false;
+  }
+  const std::string& bytes = entries_[std::size_t(i)].Text;
+  if (pictures_) return pictures_->Decode(name, bytes, decoder, out);
+  return decoder.Decode(bytes, out);
 }
 
 std::string TResourceManager::GetData(std::string_view name) const {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
+#include "model/decoded_picture_memo.h"
 #include "model/pdf_types.h"
 
 // A temporary file of the resource store could not be written.
@@ -46,6 +48,13 @@ class TResourceManager {
   // Throws ResourceIOError ("Resource <name> failed") when the file cannot be written.
   std::string GetFileName(std::string_view name);
 
+  // While on, each stored picture is decoded once and copied to every image that shows
+  // it (reading a document); turning it off forgets the pixels.
+  void RememberDecodedPictures(bool on);
+  // What `decoder` makes of the entry `name`. False (with `out` emptied) when the entry
+  // is missing or does not decode.
+  bool DecodePicture(std::string_view name, const PictureDecoder& decoder, TDecodedPicture& out);
+
   int Count() const { return int(entries_.size()); }
   bool Empty() const { return entries_.empty(); }
   const TResource& Entry(int index) const { return entries_[std::size_t(index)]; }
@@ -61,4 +70,5 @@ class TResourceManager {
   // Name to position, so that adding the entries of a large document stays linear.
   std::unordered_map<std::string, int> index_;
   std::string folder_;
+  std::unique_ptr<TDecodedPictureMemo> pictures_;  // only while remembering
 };

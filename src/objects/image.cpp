@@ -94,7 +94,9 @@ void TPDFImage::LoadPicture() {
   bool decoded = false;
   if (read) {
     try {
-      decoded = CurrentPictureDecoder().Decode(bytes, picture);
+      // A stored picture is decoded through the store, which may already hold its pixels.
+      decoded = held ? store->DecodePicture(imageFileName_, CurrentPictureDecoder(), picture)
+                     : CurrentPictureDecoder().Decode(bytes, picture);
     } catch (const std::bad_alloc&) {
       decoded = false;  // within the pixel cap but still more than this machine has
     }

@@ -77,6 +77,9 @@ void ReadDocumentRecord(ByteReader& in, TQuarrionCanvas& into) {
 
 std::vector<TObjectRecord> ReadObjectRecords(ByteReader& in) {
   std::vector<TObjectRecord> records;
+  // Objects take some tens of bytes each: a guess that saves most regrowth, capped so
+  // that large pictures in the resources do not inflate it.
+  records.reserve(std::min<std::size_t>(in.Remaining() / 64, 1 << 16));
   while (!in.AtEnd() && in.Rest().substr(0, kResourcesMarker.size()) != kResourcesMarker)
     records.push_back(ReadObjectRecord(in));
   return records;
@@ -92,6 +95,10 @@ void ReadResources(ByteReader& in, TResourceManager& store) {
 
 void BuildObjects(const std::vector<TObjectRecord>& records, TQuarrionCanvas& into,
                   const TLookupTableManager& registry) {
+  // Every object is read before any joins its page, so each page's list is sized once.
+  std::vector<std::unique_ptr<TPDFObject>> objects;
+  objects.reserve(records.size());
+  std::vector<std::size_t> perPage(std::size_t(into.PageCount()));
   for (std::size_t i = 0; i < records.size(); ++i) {
     const TObjectRecord& r = records[i];
     std::unique_ptr<TPDFObject> obj = CreateRecordObject(r, registry, i);
@@ -100,6 +107,11 @@ void BuildObjects(const std::vector<TObjectRecord>& records, TQuarrionCanvas& in
                             ") is damaged: it names page " + std::to_string(obj->PageIndex + 1) +
                             " of " + std::to_string(into.PageCount()),
                         r.Offset);
+    ++perPage[std::size_t(obj->PageIndex)];
+    objects.push_back(std::move(obj));
+  }
+  for (std::size_t p = 0; p < perPage.size(); ++p) into.Pages()[p].Objects.reserve(perPage[p]);
+  for (auto& obj : objects) {
     obj->Deleted = false;
     into.SetPageIndexQuietly(obj->PageIndex);
     into.Add(std::move(obj));
@@ -138,6 +150,12 @@ void ReadDocumentImage(std::string_view image, TQuarrionCanvas& into,
     ReadResources(in, into.Resources);
   }
   Report(progress, "Building objects ...");
+  // Images showing one stored picture decode it once; the pixels are dropped after.
+  struct PictureMemory {
+    TResourceManager& Store;
+    ~PictureMemory() { Store.RememberDecodedPictures(false); }
+  } memory{into.Resources};
+  into.Resources.RememberDecodedPictures(true);
   BuildObjects(records, into, registry);
   ReadBackground(into);
   into.SetPageIndexQuietly(shown);

@@ -36,7 +36,7 @@ int TPDFText::EffectiveFace() const {
 void TPDFText::SetText(std::string_view s) {
   text_.assign(s);
   tags_.clear();
-  ProcessMarkup(text_, false);
+  tagsKnown_ = false;
   Dirty = true;
 }
 
@@ -88,7 +88,7 @@ bool TPDFText::RewriteJumpTags(Map map) {
     copied = std::size_t(tag.EndPos);
     changed = true;
   };
-  for (const TTag& tag : tags_) {
+  for (const TTag& tag : Tags()) {
     if (tag.Name == "/jump") {
       if (drop) replace(tag, std::string());
       drop = false;

@@ -8,7 +8,7 @@
 
 #include "model/pdf_normalised.h"
 #include "text/font_table.h"
-#include "text/tab_rack.h"
+#include "text/shared_tab_rack.h"
 
 // A font choice as the properties dialog hands it to the constructor.
 struct TTextFont {
@@ -76,10 +76,12 @@ class TPDFText : public TPDFNormalised {
 
   // ---- Text and markup (text.cpp, text_markup.cpp) ------------------------------------
   const std::string& Text() const { return text_; }
-  const TTagTable& Tags() const { return tags_; }
+  // The tags of Text, recorded on first use: loading a document reads many texts whose
+  // tags nothing asks for until they are edited or their pages renumbered.
+  const TTagTable& Tags() const;
   void SetText(std::string_view s);
-  // Parse mode (expand false) records Tags and keeps tags verbatim; expand mode gives the
-  // display string. Tags that show document values read them from `canvas` (or the owner);
+  // Parse mode (expand false) adds the tags of s to Tags and keeps tags verbatim; expand
+  // mode gives the display string. Tags that show document values read them from `canvas` (or the owner);
   // the page title and number from the document and page of its draw context.
   std::string ProcessMarkup(std::string_view s, bool expand, const TQuarrionCanvas* canvas = nullptr);
   std::string ExpandTag(const std::string& name, const TResources& attributes,
@@ -135,7 +137,7 @@ class TPDFText : public TPDFNormalised {
   TColor TextColour = 0;
   TColor LinkColour = 0xFF0000;
   TColor BlockColour = 0xFFFFFF;
-  TTabRack TabStops = DefaultTabRack();
+  TSharedTabRack TabStops;
 
  private:
   // True while `canvas` writes a slide that shows this text from its master page and the
@@ -158,14 +160,19 @@ class TPDFText : public TPDFNormalised {
     int Face = 0, Size = 0, Left = 0, Right = 0;
     bool Wrap = false, Bulleted = false;
     std::uint8_t Alignment = 0;
-    TTabRack TabStops;
+    TSharedTabRack TabStops;
     bool operator==(const TLayoutInputs&) const = default;
   };
   TLayoutInputs LayoutInputs(const TQuarrionCanvas* canvas);
   TLayout LayoutExpanded(std::string_view expanded);
 
+  // The display string of s with tags kept verbatim (parse mode) or expanded.
+  std::string BuildDisplay(std::string_view s, bool expand, const TQuarrionCanvas* canvas) const;
+
   std::string text_;
-  TTagTable tags_;
+  // Valid while tagsKnown_; SetText forgets them.
+  mutable TTagTable tags_;
+  mutable bool tagsKnown_ = false;
   bool haveLayout_ = false;
   TLayoutInputs layoutInputs_;
   TLayout layout_;

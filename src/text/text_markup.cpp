@@ -85,9 +85,41 @@ std::string ReplaceEntities(std::string_view r, bool payloadAware) {
 
 std::string PairText(unsigned char code) { return std::string{Pair::Lead, char(code)}; }
 
+// The tags of s in order. Quotes and plain runs keep their length in parse mode, so a
+// tag's place in the display string is its place in s.
+void ScanTags(std::string_view s, TTagTable& tags) {
+  for (std::size_t i = s.find('<'); i != std::string_view::npos; i = s.find('<', i)) {
+    const std::size_t close = s.find('>', i + 1);
+    if (close == std::string_view::npos) break;
+    std::string_view body = s.substr(i + 1, close - i - 1);
+    std::size_t space = body.find(' ');
+    tags.push_back({LowerCase(body.substr(0, space)),
+                    space == std::string_view::npos ? TResources() : ParseAttributes(body.substr(space)),
+                    int(i), int(close + 1)});
+    i = close + 1;
+  }
+}
+
 }  // namespace
 
+const TTagTable& TPDFText::Tags() const {
+  if (!tagsKnown_) {
+    tags_.clear();
+    ScanTags(text_, tags_);
+    tagsKnown_ = true;
+  }
+  return tags_;
+}
+
 std::string TPDFText::ProcessMarkup(std::string_view s, bool expand, const TQuarrionCanvas* canvas) {
+  if (!expand) {
+    Tags();
+    ScanTags(s, tags_);
+  }
+  return BuildDisplay(s, expand, canvas);
+}
+
+std::string TPDFText::BuildDisplay(std::string_view s, bool expand, const TQuarrionCanvas* canvas) const {
   std::string r;
   r.reserve(s.size() + 16);
   unsigned char last = 0;
@@ -109,14 +141,12 @@ std::string TPDFText::ProcessMarkup(std::string_view s, bool expand, const TQuar
         break;
       }
       std::string_view body = s.substr(i + 1, close - i - 1);
-      std::size_t space = body.find(' ');
-      std::string name = LowerCase(body.substr(0, space));
-      TResources attributes =
-          space == std::string_view::npos ? TResources() : ParseAttributes(body.substr(space));
       if (expand) {
-        r.append(ExpandTag(name, attributes, canvas));
+        std::size_t space = body.find(' ');
+        TResources attributes =
+            space == std::string_view::npos ? TResources() : ParseAttributes(body.substr(space));
+        r.append(ExpandTag(LowerCase(body.substr(0, space)), attributes, canvas));
       } else {
-        tags_.push_back({name, std::move(attributes), int(r.size()), int(r.size() + body.size() + 2)});
         r.append(s.substr(i, body.size() + 2));
       }
       i = close + 1;

@@ -74,6 +74,6 @@ void TPDFText::LoadFromString(ByteReader& in) {
   if (size > 0x7FFFFFFF || spacing > 0x7FFFFFFF) in.Fail("font size out of range");
   FontSize = int(size);
   LineSpacing = int(spacing);
-  TabStops = DefaultTabRack();
+  if (!TabStops.IsDefault()) TabStops = TSharedTabRack();
   Dirty = true;
 }

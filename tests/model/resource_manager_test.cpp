@@ -5,11 +5,13 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <set>
 
 #include <sys/stat.h>
 
 #include "base/atomic_file_writer.h"
+#include "model/picture_decoder.h"
 #include "storage/storage_fixtures.h"
 
 namespace {
@@ -154,4 +156,67 @@ TEST(ResourceManager, UnwritableTemporaryFileRaisesResourceFailed) {
     EXPECT_STREQ(e.what(), "Resource pic.png failed");
   }
   EXPECT_TRUE(store.Entry(0).FileName.empty());
+}
+
+namespace {
+// "Decodes" any non-empty data into one pixel of the first byte's value, and counts.
+class CountingDecoder : public PictureDecoder {
+ public:
+  bool Decode(std::string_view bytes, TDecodedPicture& out, std::size_t) const override {
+    ++Calls;
+    out = TDecodedPicture{};
+    if (bytes.empty()) return false;
+    out.Bitmap = TBitmap(1, 1, TColor(std::uint8_t(bytes[0])));
+    out.Format = TPictureFormat::Bitmap;
+    return true;
+  }
+  mutable int Calls = 0;
+};
+
+// The decoded pixel, or 0xFFFFFFFF when the entry did not decode.
+TColor PixelOf(TResourceManager& store, std::string_view name, const PictureDecoder& decoder) {
+  TDecodedPicture picture;
+  return store.DecodePicture(name, decoder, picture) ? picture.Bitmap.Pixels()[0] : TColor(0xFFFFFFFF);
+}
+}  // namespace
+
+// While a document is read, a picture shown by many images is decoded once; a changed or
+// removed entry is decoded afresh, and nothing is remembered once reading ends.
+TEST(ResourceManager, DecodedPicturesAreRememberedOnlyWhileAsked) {
+  CountingDecoder decoder, other;
+  TResourceManager store;
+  store.Add("a.bmp", "A");
+  store.Add("b.bmp", "B");
+  store.Add("bad.bmp", "");
+  const struct Step {
+    const char* what;
+    std::function<void()> before;
+    const char* name;
+    TColor pixel;
+    int calls;  // decoder calls so far
+  } steps[] = {
+      {"not remembering: each request decodes", [] {}, "a.bmp", 'A', 1},
+      {"not remembering: again", [] {}, "a.bmp", 'A', 2},
+      {"remembering: the first request decodes", [&] { store.RememberDecodedPictures(true); }, "a.bmp", 'A', 3},
+      {"remembering: the same picture again", [] {}, "a.bmp", 'A', 3},
+      {"remembering: each name has its own pixels", [] {}, "b.bmp", 'B', 4},
+      {"remembering: the first name still has its own", [] {}, "a.bmp", 'A', 4},
+      {"new data under a name is decoded afresh", [&] { store.Add("a.bmp", "C"); }, "a.bmp", 'C', 5},
+      {"a removed entry has no picture", [&] { store.Remove("b.bmp"); }, "b.bmp", 0xFFFFFFFF, 5},
+      {"an entry added again under a removed name", [&] { store.Add("b.bmp", "D"); }, "b.bmp", 'D', 6},
+      {"after a clear nothing is left", [&] { store.Clear(); store.Add("a.bmp", "E"); }, "a.bmp", 'E', 7},
+      {"undecodable data stays undecodable", [&] { store.Add("bad.bmp", ""); }, "bad.bmp", 0xFFFFFFFF, 8},
+      {"and is not decoded twice either", [] {}, "bad.bmp", 0xFFFFFFFF, 8},
+      {"reading ends: the pixels are forgotten", [&] { store.RememberDecodedPictures(false); }, "a.bmp", 'E', 9},
+  };
+  for (const Step& s : steps) {
+    s.before();
+    EXPECT_EQ(PixelOf(store, s.name, decoder), s.pixel) << s.what;
+    EXPECT_EQ(decoder.Calls, s.calls) << s.what;
+  }
+  // Another decoder is never handed what the first one made.
+  store.RememberDecodedPictures(true);
+  EXPECT_EQ(PixelOf(store, "a.bmp", decoder), TColor('E'));
+  EXPECT_EQ(PixelOf(store, "a.bmp", other), TColor('E'));
+  EXPECT_EQ(other.Calls, 1);
 }

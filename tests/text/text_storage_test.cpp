@@ -2,6 +2,9 @@
 // strings written by older versions.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
+
 #include "model/byte_reader.h"
 #include "base/format_error.h"
 #include "storage/lookup_table_manager.h"
@@ -117,6 +120,99 @@ TEST(TextCopy, AppearanceAndGeometry) {
   auto clone = from.Clone();
   EXPECT_EQ(static_cast<TPDFText&>(*clone).Text(), "copied");
   EXPECT_EQ(clone->Right, 3);
+}
+
+}  // namespace
+
+namespace {
+
+// Name, start and end of each tag.
+using TagList = std::vector<std::tuple<std::string, int, int>>;
+TagList TagsOf(const TPDFText& t) {
+  TagList list;
+  for (const TTag& tag : t.Tags()) list.emplace_back(tag.Name, tag.StartPos, tag.EndPos);
+  return list;
+}
+
+std::string SavedText(const std::string& markup) {
+  TPDFText t(0, 0, 100, 100);
+  t.SetText(markup);
+  return t.SaveToString();
+}
+
+// Tags are recorded when first asked for; whatever happened to the text before, the
+// answer is that of its markup at the time of asking.
+TEST(TextLazyTags, TagsFollowTheMarkupWhateverCameFirst) {
+  const std::string jump = "go <jump page=3>there</jump>";
+  const TagList jumpTags{{"jump", 3, 16}, {"/jump", 21, 28}};
+  const struct Case {
+    const char* what;
+    std::function<void(TPDFText&)> steps;
+    TagList expected;
+  } cases[] = {
+      {"loaded, never asked before", [&](TPDFText& t) { t.LoadFromString(SavedText(jump)); }, jumpTags},
+      {"asked, then loaded over",
+       [&](TPDFText& t) {
+         t.SetText("<b>x</b>");
+         t.Tags();
+         t.LoadFromString(SavedText(jump));
+       },
+       jumpTags},
+      {"loaded, then edited before anyone asked",
+       [&](TPDFText& t) {
+         t.LoadFromString(SavedText(jump));
+         t.SetText("<i>y");
+       },
+       {{"i", 0, 3}}},
+      {"loaded, asked, then edited",
+       [&](TPDFText& t) {
+         t.LoadFromString(SavedText(jump));
+         t.Tags();
+         t.SetText("plain");
+       },
+       {}},
+      {"a parse pass before anyone asked adds its tags after the text's own",
+       [&](TPDFText& t) {
+         t.LoadFromString(SavedText(jump));
+         t.ProcessMarkup("<u>", false);
+       },
+       {{"jump", 3, 16}, {"/jump", 21, 28}, {"u", 0, 3}}},
+  };
+  for (const Case& c : cases) {
+    TPDFText t(0, 0, 100, 100);
+    c.steps(t);
+    EXPECT_EQ(TagsOf(t), c.expected) << c.what;
+  }
+  // A copy made before anyone asked the original has the tags of its own text.
+  TPDFText loaded(0, 0, 0, 0);
+  loaded.LoadFromString(SavedText(jump));
+  auto clone = loaded.Clone();
+  EXPECT_EQ(TagsOf(static_cast<TPDFText&>(*clone)), jumpTags);
+}
+
+// Texts share one default rack; new stops for one text never reach another or the
+// default, and loading puts the default back.
+TEST(TextTabStops, RacksAreSharedUntilOneTextGetsNewStops) {
+  TPDFText a(0, 0, 100, 100), b(0, 0, 100, 100);
+  EXPECT_TRUE(a.TabStops.SharesWith(b.TabStops));
+  TSharedTabRack kept = a.TabStops;
+  a.TabStops = {10, 20};
+  EXPECT_EQ(a.TabStops, (TTabRack{10, 20}));
+  EXPECT_EQ(b.TabStops, DefaultTabRack());
+  EXPECT_EQ(kept, DefaultTabRack());
+  EXPECT_EQ(DefaultTabRack().size(), 160u);
+  EXPECT_EQ(DefaultTabRack()[1], 36);
+  // A copy of edited stops shares them until it is edited in turn.
+  b.TabStops = a.TabStops;
+  EXPECT_TRUE(b.TabStops.SharesWith(a.TabStops));
+  b.TabStops = {5};
+  EXPECT_EQ(a.TabStops, (TTabRack{10, 20}));
+  EXPECT_EQ(b.TabStops, (TTabRack{5}));
+  // Stops equal to the default are the default.
+  b.TabStops = DefaultTabRack();
+  EXPECT_TRUE(b.TabStops.IsDefault());
+  a.LoadFromString(b.SaveToString());
+  EXPECT_TRUE(a.TabStops.IsDefault());
 }
 
 }  // namespace
