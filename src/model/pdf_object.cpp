@@ -331,6 +331,8 @@ void TPDFObject::DashedLine(Surface& surface, TPoint a, TPoint b) const {
   double t = 0;
   std::size_t index = 0;
   bool down = true;
+  // Thin dashes can be one pixel long: hundreds per outline, drawn in one call.
+  std::vector<std::array<TPoint, 2>> dashes;
   while (t < length) {
     TPoint from = at(t);
     double seg = std::max(DashPattern[index] * LineWidth, 1.0);
@@ -342,8 +344,9 @@ void TPDFObject::DashedLine(Surface& surface, TPoint a, TPoint b) const {
       t += seg;
       to = at(t);
     }
-    if (down) surface.Line(from, to);
+    if (down) dashes.push_back({from, to});
     index = (index + 1) % DashPattern.size();
     down = !down;
   }
+  surface.Lines(dashes);
 }

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainterPath>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
 
@@ -243,6 +244,21 @@ void QtSurface::Line(TPoint from, TPoint to) {
   // A thin line with flat caps stops one pixel short of its end point, as lines joined
   // end to end (and inverted ones) need: Qt's cosmetic lines do exactly that.
   Painter().drawLine(from.X, from.Y, to.X, to.Y);
+}
+
+void QtSurface::Lines(const std::vector<std::array<TPoint, 2>>& segments) {
+  // A thin pen strokes each line of a batch by itself, exactly as one at a time; a wide
+  // one would stroke the batch as one path, so it goes line by line.
+  if (std::max(pen_.Width, 1) > 1) {
+    Surface::Lines(segments);
+    return;
+  }
+  QVarLengthArray<QLine, 256> lines;
+  for (const auto& [from, to] : segments)
+    if (from != to) lines.append(QLine(from.X, from.Y, to.X, to.Y));
+  if (lines.isEmpty()) return;
+  UseStrokePen();
+  Painter().drawLines(lines.constData(), int(lines.size()));
 }
 
 void QtSurface::Bezier(const std::array<TPoint, 4>& pts) {

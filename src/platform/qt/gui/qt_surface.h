@@ -38,6 +38,7 @@ class QtSurface : public Surface {
   void Polygon(const std::vector<TPoint>& points) override;
   void Ellipse(const TRect& r) override;
   void Line(TPoint from, TPoint to) override;
+  void Lines(const std::vector<std::array<TPoint, 2>>& segments) override;
   void Bezier(const std::array<TPoint, 4>& points) override;
   void TextOut(int x, int y, const std::string& text) override;
   int TextWidth(const std::string& text) override;
