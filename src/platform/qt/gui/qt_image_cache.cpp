@@ -19,7 +19,12 @@ const QImage& QtImageCache::ImageOf(const TBitmap& bitmap) {
     bytes_ -= std::size_t(found->second.Image.sizeInBytes());
     images_.erase(found);
   }
-  Entry entry{ToQImage(bitmap), bitmap.HasTransparentColour, bitmap.TransparentColour};
+  QImage image = ToQImage(bitmap);
+  // Kept in the painter's own format: its pixels are wholly opaque or wholly clear, so
+  // premultiplying changes none of them, and drawing then needs no conversion.
+  if (image.format() == QImage::Format_ARGB32)
+    image = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  Entry entry{std::move(image), bitmap.HasTransparentColour, bitmap.TransparentColour};
   const auto size = std::size_t(entry.Image.sizeInBytes());
   if (bytes_ + size > budget_) {
     images_.clear();
