@@ -319,10 +319,16 @@ void TPDFObject::AppendSVGGeometry(std::string& out, long long x, long long y) c
 }
 
 void TPDFObject::DashedLine(Surface& surface, TPoint a, TPoint b) const {
+  std::vector<std::array<TPoint, 2>> dashes;
+  AppendDashes(dashes, a, b);
+  surface.Lines(dashes);
+}
+
+void TPDFObject::AppendDashes(std::vector<std::array<TPoint, 2>>& dashes, TPoint a, TPoint b) const {
   double dx = b.X - a.X, dy = b.Y - a.Y;
   double length = std::sqrt(dx * dx + dy * dy);
   if (DashPattern.empty() || length <= 0) {
-    surface.Line(a, b);
+    dashes.push_back({a, b});
     return;
   }
   auto at = [&](double t) {
@@ -331,8 +337,6 @@ void TPDFObject::DashedLine(Surface& surface, TPoint a, TPoint b) const {
   double t = 0;
   std::size_t index = 0;
   bool down = true;
-  // Thin dashes can be one pixel long: hundreds per outline, drawn in one call.
-  std::vector<std::array<TPoint, 2>> dashes;
   while (t < length) {
     TPoint from = at(t);
     double seg = std::max(DashPattern[index] * LineWidth, 1.0);
@@ -348,5 +352,4 @@ void TPDFObject::DashedLine(Surface& surface, TPoint a, TPoint b) const {
     index = (index + 1) % DashPattern.size();
     down = !down;
   }
-  surface.Lines(dashes);
 }
