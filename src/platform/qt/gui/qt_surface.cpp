@@ -41,6 +41,25 @@ TBitmap ToBitmap(const QImage& source) {
 }
 
 namespace {
+// The pixels a thin solid line along a row or a column covers: Qt's thin lines run from
+// the smaller coordinate up to, not including, the larger, whichever way they are drawn.
+// False for other lines, and for lines so long that the rectangle's size would not fit.
+bool AxisRun(const QLine& l, QRect& run) {
+  constexpr int kFar = 1 << 28;
+  if (std::abs(l.x1()) > kFar || std::abs(l.x2()) > kFar || std::abs(l.y1()) > kFar ||
+      std::abs(l.y2()) > kFar)
+    return false;
+  if (l.y1() == l.y2() && l.x1() != l.x2()) {
+    run = QRect(std::min(l.x1(), l.x2()), l.y1(), std::abs(l.x2() - l.x1()), 1);
+    return true;
+  }
+  if (l.x1() == l.x2() && l.y1() != l.y2()) {
+    run = QRect(l.x1(), std::min(l.y1(), l.y2()), 1, std::abs(l.y2() - l.y1()));
+    return true;
+  }
+  return false;
+}
+
 // The pixels [Left, Right) x [Top, Bottom), whichever way round the corners are given.
 QRect PixelRect(const TRect& r) {
   int l = std::min(r.Left, r.Right), t = std::min(r.Top, r.Bottom);
@@ -247,15 +266,32 @@ void QtSurface::Line(TPoint from, TPoint to) {
 }
 
 void QtSurface::Lines(const std::vector<std::array<TPoint, 2>>& segments) {
-  // A thin pen strokes each line of a batch by itself, exactly as one at a time; a wide
-  // one would stroke the batch as one path, so it goes line by line.
-  if (std::max(pen_.Width, 1) > 1) {
+  // One drawLines is not a row of drawLine calls: a dotted pattern runs on from line to
+  // line, an inverting pen skips a pixel two lines share, and a wide pen strokes the batch
+  // as one path. Only a thin solid copying pen paints the same either way.
+  if (std::max(pen_.Width, 1) > 1 || pen_.Style != TPenStyle::Solid || pen_.Mode != TPenMode::Copy) {
     Surface::Lines(segments);
     return;
   }
+  // Runs along a row or a column are filled rather than stroked: the same pixels at a
+  // fraction of the cost (outlines are mostly such runs). One colour over all of them,
+  // so the order they land in does not matter.
   QVarLengthArray<QLine, 256> lines;
-  for (const auto& [from, to] : segments)
-    if (from != to) lines.append(QLine(from.X, from.Y, to.X, to.Y));
+  QVarLengthArray<QRect, 256> runs;
+  QRect run;
+  for (const auto& [from, to] : segments) {
+    if (from == to) continue;
+    const QLine line(from.X, from.Y, to.X, to.Y);
+    if (AxisRun(line, run))
+      runs.append(run);
+    else
+      lines.append(line);
+  }
+  if (!runs.isEmpty()) {
+    ApplyMode(QPainter::CompositionMode_SourceOver);
+    const QColor colour = ToQColor(pen_.Colour);
+    for (const QRect& r : runs) Painter().fillRect(r, colour);
+  }
   if (lines.isEmpty()) return;
   UseStrokePen();
   Painter().drawLines(lines.constData(), int(lines.size()));
