@@ -288,9 +288,11 @@ void QtSurface::Lines(const std::vector<std::array<TPoint, 2>>& segments) {
       lines.append(line);
   }
   if (!runs.isEmpty()) {
+    // Without a pen, a rectangle fills exactly its pixels.
     ApplyMode(QPainter::CompositionMode_SourceOver);
-    const QColor colour = ToQColor(pen_.Colour);
-    for (const QRect& r : runs) Painter().fillRect(r, colour);
+    ApplyPen({PenKind::None});
+    ApplyBrush({true, false, pen_.Colour});
+    Painter().drawRects(runs.constData(), int(runs.size()));
   }
   if (lines.isEmpty()) return;
   UseStrokePen();
