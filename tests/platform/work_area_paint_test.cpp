@@ -143,6 +143,10 @@ int DifferenceFromReference(const QImage& painted, const QString& name) {
   return differing;
 }
 
+TPDFRectangle& boxAt(TQuarrionCanvas& canvas, int index) {
+  return static_cast<TPDFRectangle&>(*canvas.CurrentPage().Objects[std::size_t(index)]);
+}
+
 struct Fixture {
   QTemporaryDir dir;
   TQuarrionCanvas canvas;
@@ -181,5 +185,55 @@ TEST(WorkAreaPaint, SlidePictureAndShowArePixelForPixelAsRecorded) {
     EXPECT_EQ(DifferenceFromReference(RenderSlideToImage(f.canvas, 1, c.width, c.mode), c.reference), 0);
     // Drawn twice from the same document: the same picture again.
     EXPECT_EQ(DifferenceFromReference(RenderSlideToImage(f.canvas, 1, c.width, c.mode), c.reference), 0);
+  }
+}
+
+TEST(WorkAreaPaint, EditsAfterAPaintShowInTheNextPaint) {
+  // Each edit made after a paint must give the picture a document that had the edit from
+  // the start gives on its first paint, when nothing has been remembered yet.
+  using Edit = void (*)(TQuarrionCanvas&);
+  struct Case {
+    const char* what;
+    Edit edit;
+  } cases[] = {
+      {"gradient end colour", [](TQuarrionCanvas& c) { boxAt(c, 0).Gradient()->End.Colour = 0x00FF00; }},
+      {"gradient start moved", [](TQuarrionCanvas& c) { boxAt(c, 0).Gradient()->Start.X = 0.5; }},
+      {"gradient start not extended", [](TQuarrionCanvas& c) {
+         auto* g = boxAt(c, 0).Gradient();
+         g->Start.X = 0.4;
+         g->Start.Extend = false;
+       }},
+      {"gradient made radial", [](TQuarrionCanvas& c) { boxAt(c, 6).Gradient()->ShadingType = 3; }},
+      {"radial radius", [](TQuarrionCanvas& c) { boxAt(c, 3).Gradient()->End.Radius = 0.2; }},
+      {"gradient box resized", [](TQuarrionCanvas& c) { boxAt(c, 0).Right += 9; }},
+      {"gradient box moved", [](TQuarrionCanvas& c) {
+         boxAt(c, 0).Left += 5;
+         boxAt(c, 0).Right += 5;
+       }},
+      {"fill colour", [](TQuarrionCanvas& c) { boxAt(c, 1).FillColour = 0x123456; }},
+      {"outline colour", [](TQuarrionCanvas& c) { boxAt(c, 1).OutlineColour = 0x00FFFF; }},
+      {"text", [](TQuarrionCanvas& c) {
+         static_cast<TPDFText&>(*c.CurrentPage().Objects[32]).SetText("Other <i>words</i>");
+       }},
+      {"text colour", [](TQuarrionCanvas& c) {
+         static_cast<TPDFText&>(*c.CurrentPage().Objects[33]).TextColour = 0x00A000;
+       }},
+      {"picture's transparent colour", [](TQuarrionCanvas& c) {
+         static_cast<TPDFImage&>(*c.CurrentPage().Objects[35]).SetTransparentColour(RGBColour(60, 80, 160));
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Fixture edited;
+    PaintedControl control(edited.canvas, 480, 360);
+    const QImage before = control.Paint();
+    c.edit(edited.canvas);
+    const QImage after = control.Paint();
+
+    Fixture fresh;
+    c.edit(fresh.canvas);
+    PaintedControl freshControl(fresh.canvas, 480, 360);
+    EXPECT_NE(after, before);
+    EXPECT_EQ(after, freshControl.Paint());
   }
 }
