@@ -133,6 +133,9 @@ void TPDFGradient::RenderAxial(TBitmap& bmp, double sx, double sy, double dx, do
   // Bands one pixel apart along the dominant direction of the axis.
   double steps = std::max(std::fabs(dx), std::fabs(dy));
   double len2 = dx * dx + dy * dy;
+  // Neighbouring pixels mostly fall in one band: its colour is mixed once.
+  double lastBand = -1;
+  TColor bandColour = Start.Colour;
   for (int y = 0; y < bmp.Height(); ++y) {
     for (int x = 0; x < bmp.Width(); ++x) {
       double t = len2 > 0 ? ((x - sx) * dx + (y - sy) * dy) / len2 : 0;
@@ -145,7 +148,11 @@ void TPDFGradient::RenderAxial(TBitmap& bmp, double sx, double sy, double dx, do
         c = End.Colour;
       } else {
         double band = steps > 0 ? std::floor(t * steps) / steps : 0;
-        c = Mix(Start.Colour, End.Colour, band);
+        if (band != lastBand) {
+          bandColour = Mix(Start.Colour, End.Colour, band);
+          lastBand = band;
+        }
+        c = bandColour;
       }
       bmp.SetPixel(x, y, c);
     }
