@@ -99,14 +99,16 @@ void Populate(TQuarrionCanvas& canvas) {
 }
 
 struct Result {
-  double paint = 0, dragStep = 0;
+  double firstPaint = 0, paint = 0, dragStep = 0;
   int repaintsDuringDrag = 0;
 };
 
 // Full paints, then drag steps moving `selected` objects by one pixel each.
 Result Measure(TQuarrionCanvas& canvas, BenchHost& host, int selected) {
   Result r;
-  canvas.Paint();  // builds the cached background
+  // The first paint builds the cached background and renders every gradient; the paints
+  // after it (a repaint, an expose) reuse both.
+  r.firstPaint = MedianSeconds(1, [&] { canvas.Paint(); });
   r.paint = MedianSeconds(kRuns, [&] { canvas.Paint(); });
   canvas.ClearSelectionQuietly();
   for (int i = 0; i < selected; ++i) canvas.AddToSelection(i * (kObjects / selected));
@@ -127,9 +129,9 @@ Result Measure(TQuarrionCanvas& canvas, BenchHost& host, int selected) {
 }
 
 void Report(const char* surface, const Result& one, const Result& fifty) {
-  std::printf("  %-16s full paint %8.1f us | drag step, 1 selected %7.2f us (%.4f of a paint) | "
+  std::printf("  %-16s first paint %8.1f us, full paint %8.1f us | drag step, 1 selected %7.2f us (%.4f of a paint) | "
               "50 selected %7.2f us (%.3f) | repaints during drags: %d\n",
-              surface, one.paint * 1e6, one.dragStep * 1e6, one.dragStep / one.paint,
+              surface, one.firstPaint * 1e6, one.paint * 1e6, one.dragStep * 1e6, one.dragStep / one.paint,
               fifty.dragStep * 1e6, fifty.dragStep / fifty.paint,
               one.repaintsDuringDrag + fifty.repaintsDuringDrag);
 }

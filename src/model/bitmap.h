@@ -18,12 +18,24 @@ class TBitmap {
   bool Empty() const { return width_ <= 0 || height_ <= 0; }
 
   TColor Pixel(int x, int y) const { return pixels_[std::size_t(y) * width_ + x]; }
-  void SetPixel(int x, int y, TColor c) { pixels_[std::size_t(y) * width_ + x] = c; }
+  void SetPixel(int x, int y, TColor c) {
+    stamp_ = 0;
+    pixels_[std::size_t(y) * width_ + x] = c;
+  }
   const std::vector<TColor>& Pixels() const { return pixels_; }
-  std::vector<TColor>& Pixels() { return pixels_; }
+  // Writing through the reference is a change: do not keep it past a call of Stamp.
+  std::vector<TColor>& Pixels() {
+    stamp_ = 0;
+    return pixels_;
+  }
 
   // Fills the pixels of [x1, x2) on row y, clipped to the bitmap.
   void FillSpan(int y, int x1, int x2, TColor c);
+
+  // A number for these pixels, new after every change through the members above (a copy
+  // keeps it: it holds the same pixels). A surface that draws the same bitmap again and
+  // again keeps its converted picture under this number.
+  std::uint64_t Stamp() const;
 
   bool HasTransparentColour = false;
   TColor TransparentColour = 0;
@@ -32,4 +44,5 @@ class TBitmap {
   int width_ = 0;
   int height_ = 0;
   std::vector<TColor> pixels_;
+  mutable std::uint64_t stamp_ = 0;  // 0: none given since the last change
 };

@@ -319,10 +319,16 @@ void TPDFObject::AppendSVGGeometry(std::string& out, long long x, long long y) c
 }
 
 void TPDFObject::DashedLine(Surface& surface, TPoint a, TPoint b) const {
+  std::vector<std::array<TPoint, 2>> dashes;
+  AppendDashes(dashes, a, b);
+  surface.Lines(dashes);
+}
+
+void TPDFObject::AppendDashes(std::vector<std::array<TPoint, 2>>& dashes, TPoint a, TPoint b) const {
   double dx = b.X - a.X, dy = b.Y - a.Y;
   double length = std::sqrt(dx * dx + dy * dy);
   if (DashPattern.empty() || length <= 0) {
-    surface.Line(a, b);
+    dashes.push_back({a, b});
     return;
   }
   auto at = [&](double t) {
@@ -342,7 +348,7 @@ void TPDFObject::DashedLine(Surface& surface, TPoint a, TPoint b) const {
       t += seg;
       to = at(t);
     }
-    if (down) surface.Line(from, to);
+    if (down) dashes.push_back({from, to});
     index = (index + 1) % DashPattern.size();
     down = !down;
   }

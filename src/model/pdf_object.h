@@ -101,6 +101,9 @@ class TPDFObject {
   void AppendSVGGeometry(std::string& out, long long x, long long y) const;
   // A line with the dash pattern between two screen points, on the current pen.
   void DashedLine(Surface& surface, TPoint a, TPoint b) const;
+  // The segments of that line, added to `dashes`: the sides of an outline go to the
+  // surface together (Surface::Lines), which costs far less than a call per dash.
+  void AppendDashes(std::vector<std::array<TPoint, 2>>& dashes, TPoint a, TPoint b) const;
 
   int HelpContext = -1;
   int ObjectID = 0;

@@ -46,13 +46,16 @@ void TQuarrionCanvas::Paint() {
   secondCanvas_ = offscreen ? offscreen.get() : control;
   if (!secondCanvas_) return;
 
-  secondCanvas_->SetBrush({kControlColour, TBrushStyle::Solid});
-  secondCanvas_->FillRect({0, 0, w, h});
+  // A cached picture taken at another control size would show the page misplaced.
+  if (staticImage_ && (ZoomX <= 0 || staticImage_->Width() != w || staticImage_->Height() != h))
+    ClearStatic();
+  const bool hadStatic = staticImage_ != nullptr;
+  // The cached picture covers the whole control, grey around the page included.
+  if (!hadStatic) {
+    secondCanvas_->SetBrush({kControlColour, TBrushStyle::Solid});
+    secondCanvas_->FillRect({0, 0, w, h});
+  }
   if (ZoomX > 0) {
-    // A cached picture taken at another control size would show the page misplaced.
-    if (staticImage_ && (staticImage_->Width() != w || staticImage_->Height() != h))
-      ClearStatic();
-    const bool hadStatic = staticImage_ != nullptr;
     if (hadStatic)
       secondCanvas_->Draw(0, 0, *staticImage_);
     else

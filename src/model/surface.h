@@ -62,6 +62,10 @@ class Surface {
   virtual void Ellipse(const TRect& r) = 0;
   // A two-point polyline: the end point itself is not painted.
   virtual void Line(TPoint from, TPoint to) = 0;
+  // Each segment as by Line, in order: the dashes of a dashed outline in one call.
+  virtual void Lines(const std::vector<std::array<TPoint, 2>>& segments) {
+    for (const auto& segment : segments) Line(segment[0], segment[1]);
+  }
   virtual void Bezier(const std::array<TPoint, 4>& points) = 0;
 
   // Text with the cell's top-left corner at (x, y), in the current font, no background.

@@ -5,6 +5,7 @@
 
 // One end of a two-colour gradient, positioned relative to the owner's box.
 struct TGradientEnd {
+  friend bool operator==(const TGradientEnd&, const TGradientEnd&) = default;
   bool Extend = true;
   TColor Colour = 0;
   double X = 0;       // 0 at the owner's left edge, 1 at its right edge
@@ -38,8 +39,10 @@ class TPDFGradient : public TPDFObject {
   void SVGResources(TQuarrionCanvas& canvas, TResources& resources) override;
 
   // Renders the gradient, placed for `owner`, into a bitmap of the owner's screen size
-  // whose unpainted pixels are the bitmap's transparent colour.
-  TBitmap RenderGradient(const TQuarrionCanvas& canvas, const TPDFObject& owner) const;
+  // whose unpainted pixels are the bitmap's transparent colour. The work area paints the
+  // same gradients again and again, so the last rendering is kept and given back while
+  // nothing it was made from has changed (the reference holds until the next call).
+  const TBitmap& RenderGradient(const TQuarrionCanvas& canvas, const TPDFObject& owner) const;
   // Renders the gradient placed for a box of `width` x `height` pixels, one pixel per unit,
   // without a canvas or an owner (the colour dialog's preview). This gradient's own
   // placement is left as it was.
@@ -51,6 +54,16 @@ class TPDFGradient : public TPDFObject {
   TGradientEnd End;
 
  private:
+  // Everything a rendering for the screen is made from.
+  struct TRenderKey {
+    int Width = -1, Height = 0;
+    int StartX = 0, StartY = 0, EndX = 0, EndY = 0;
+    int Zoom = 0;
+    int Type = 0;
+    TGradientEnd Start, End;
+    friend bool operator==(const TRenderKey&, const TRenderKey&) = default;
+  };
+
   // A `width` x `height` bitmap with the start point at (sx, sy) and the end point at
   // (ex, ey), in bitmap pixels; `scale` turns the placed radii into pixels.
   TBitmap Render(int width, int height, double sx, double sy, double ex, double ey,
@@ -58,4 +71,7 @@ class TPDFGradient : public TPDFObject {
   // Offsets of the start point and the axis in bitmap pixels.
   void RenderAxial(TBitmap& bmp, double sx, double sy, double dx, double dy) const;
   void RenderRadial(TBitmap& bmp, double sx, double sy, double dx, double dy, double scale) const;
+
+  mutable TRenderKey renderedFor_;
+  mutable TBitmap rendered_;
 };

@@ -89,12 +89,19 @@ double LargestRoot(double a, double b, double c, double lo, double hi) {
 }
 }  // namespace
 
-TBitmap TPDFGradient::RenderGradient(const TQuarrionCanvas& canvas, const TPDFObject& owner) const {
+const TBitmap& TPDFGradient::RenderGradient(const TQuarrionCanvas& canvas, const TPDFObject& owner) const {
   const TPoint o = canvas.PageToScreen(owner.Left, owner.Top);
   const TPoint e = canvas.PageToScreen(owner.Right, owner.Bottom);
   const TPoint s0 = canvas.PageToScreen(Left, Top), s1 = canvas.PageToScreen(Right, Bottom);
-  return Render(e.X - o.X, e.Y - o.Y, s0.X - o.X, s0.Y - o.Y, s1.X - o.X, s1.Y - o.Y,
-                canvas.ZoomX / 1000.0);
+  // Whole numbers of pixels and the zoom: the positions on the page only matter through them.
+  TRenderKey key{e.X - o.X, e.Y - o.Y, s0.X - o.X, s0.Y - o.Y, s1.X - o.X, s1.Y - o.Y,
+                 canvas.ZoomX, ShadingType, Start, End};
+  if (!(key == renderedFor_)) {
+    rendered_ = Render(key.Width, key.Height, key.StartX, key.StartY, key.EndX, key.EndY,
+                       key.Zoom / 1000.0);
+    renderedFor_ = key;
+  }
+  return rendered_;
 }
 
 TBitmap TPDFGradient::RenderGradient(int width, int height) const {
@@ -126,6 +133,9 @@ void TPDFGradient::RenderAxial(TBitmap& bmp, double sx, double sy, double dx, do
   // Bands one pixel apart along the dominant direction of the axis.
   double steps = std::max(std::fabs(dx), std::fabs(dy));
   double len2 = dx * dx + dy * dy;
+  // Neighbouring pixels mostly fall in one band: its colour is mixed once.
+  double lastBand = -1;
+  TColor bandColour = Start.Colour;
   for (int y = 0; y < bmp.Height(); ++y) {
     for (int x = 0; x < bmp.Width(); ++x) {
       double t = len2 > 0 ? ((x - sx) * dx + (y - sy) * dy) / len2 : 0;
@@ -138,7 +148,11 @@ void TPDFGradient::RenderAxial(TBitmap& bmp, double sx, double sy, double dx, do
         c = End.Colour;
       } else {
         double band = steps > 0 ? std::floor(t * steps) / steps : 0;
-        c = Mix(Start.Colour, End.Colour, band);
+        if (band != lastBand) {
+          bandColour = Mix(Start.Colour, End.Colour, band);
+          lastBand = band;
+        }
+        c = bandColour;
       }
       bmp.SetPixel(x, y, c);
     }

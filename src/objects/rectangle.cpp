@@ -44,10 +44,12 @@ void TPDFRectangle::Draw(TQuarrionCanvas& canvas) {
   }
   if (Outline) {
     TPoint tl{r.Left, r.Top}, tr{r.Right, r.Top}, bl{r.Left, r.Bottom}, br{r.Right, r.Bottom};
-    DashedLine(*s, tl, tr);
-    DashedLine(*s, bl, tl);
-    DashedLine(*s, br, bl);
-    DashedLine(*s, tr, br);
+    std::vector<std::array<TPoint, 2>> sides;
+    AppendDashes(sides, tl, tr);
+    AppendDashes(sides, bl, tl);
+    AppendDashes(sides, br, bl);
+    AppendDashes(sides, tr, br);
+    s->Lines(sides);
   }
 }
 

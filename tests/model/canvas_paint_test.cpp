@@ -111,7 +111,7 @@ TEST(CanvasPaint, BackgroundIsCachedUntilResize) {
 
   host.Control.Calls.clear();
   canvas.Paint();
-  EXPECT_EQ(CountPrefix(host.Control, "fill"), 1u);  // only the control's colour
+  EXPECT_EQ(CountPrefix(host.Control, "fill"), 0u);  // the picture covers the control too
   EXPECT_EQ(CountPrefix(host.Control, "draw 0,0 446x286"), 1u);
 
   int repaints = host.Repaints;

@@ -4,6 +4,7 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QPainter>
 #include <string>
 
 #include "platform/qt/gui/qt_surface.h"
@@ -174,4 +175,51 @@ TEST(ScreenFonts, TextIsDrawnBelowItsTopLeftCorner) {
   const double baseline = 10 + QFontMetricsF(ScreenQFont({"Arial", 40})).ascent();
   EXPECT_NEAR(bottom + 1, baseline, 1.0);
   EXPECT_NEAR(bottom - top + 1, 0.729 * 40, 1.5);
+}
+
+TEST(QtSurface, BatchedLinesPaintWhatQtsThinLinesPaint) {
+  // The reference is Qt's own thin pen, one drawLine per segment: rows and columns drawn
+  // either way round, one pixel long, crossing the image's edges, diagonals among them.
+  const std::vector<std::array<TPoint, 2>> segments = {
+      {{{2, 5}, {9, 5}}},   {{{9, 7}, {2, 7}}},   {{{4, 1}, {4, 9}}},   {{{6, 9}, {6, 1}}},
+      {{{3, 3}, {4, 3}}},   {{{8, 3}, {7, 3}}},   {{{11, 2}, {11, 3}}}, {{{12, 4}, {12, 3}}},
+      {{{-5, 10}, {30, 10}}}, {{{13, -4}, {13, 40}}}, {{{1, 12}, {9, 17}}}, {{{15, 15}, {15, 15}}},
+      {{{0, 0}, {0, 0}}},   {{{18, 1}, {10, 14}}}};
+  struct Case {
+    const char* what;
+    TPen pen;
+  } cases[] = {{"solid", {kRed, 1, TPenStyle::Solid, TPenMode::Copy}},
+               {"dotted", {kRed, 1, TPenStyle::Dotted, TPenMode::Copy}},
+               {"inverting", {kRed, 0, TPenStyle::Solid, TPenMode::Not}},
+               {"wide", {kRed, 3, TPenStyle::Solid, TPenMode::Copy}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    QtSurface surface(20, 20);
+    surface.SetBrush({0x00FF00, TBrushStyle::Solid});
+    surface.FillRect({0, 0, 20, 9});  // something for the inverting pen to invert
+    surface.SetPen(c.pen);
+    surface.Lines(segments);
+
+    QImage reference(20, 20, QImage::Format_RGB32);
+    reference.fill(Qt::white);
+    QPainter p(&reference);
+    p.fillRect(QRect(0, 0, 20, 9), QColor(0, 255, 0));
+    const int width = std::max(c.pen.Width, 1);
+    QPen pen(QColor(255, 0, 0), width);
+    pen.setCosmetic(width == 1);
+    pen.setStyle(c.pen.Style == TPenStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
+    pen.setCapStyle(width == 1 ? Qt::FlatCap : Qt::RoundCap);
+    pen.setJoinStyle(width == 1 ? Qt::MiterJoin : Qt::RoundJoin);
+    p.setPen(pen);
+    if (c.pen.Mode == TPenMode::Not) p.setCompositionMode(QPainter::RasterOp_NotDestination);
+    for (const auto& [from, to] : segments)
+      if (from != to) p.drawLine(from.X, from.Y, to.X, to.Y);
+    p.end();
+    std::string differing;
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 20; ++x)
+        if (surface.Image().pixel(x, y) != reference.pixel(x, y))
+          differing += " " + std::to_string(x) + "," + std::to_string(y);
+    EXPECT_EQ(differing, "");
+  }
 }

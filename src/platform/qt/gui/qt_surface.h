@@ -38,6 +38,7 @@ class QtSurface : public Surface {
   void Polygon(const std::vector<TPoint>& points) override;
   void Ellipse(const TRect& r) override;
   void Line(TPoint from, TPoint to) override;
+  void Lines(const std::vector<std::array<TPoint, 2>>& segments) override;
   void Bezier(const std::array<TPoint, 4>& points) override;
   void TextOut(int x, int y, const std::string& text) override;
   int TextWidth(const std::string& text) override;
@@ -46,11 +47,32 @@ class QtSurface : public Surface {
   TBitmap Capture() const override;
 
  private:
+  // The pen last given to the painter, described by what it was made from.
+  enum class PenKind { Unknown, None, Stroke, Hairline, Text };
+  struct PenKey {
+    PenKind Kind = PenKind::Unknown;
+    TColor Colour = 0;
+    int Width = 0;
+    TPenStyle Style = TPenStyle::Solid;
+    friend bool operator==(const PenKey&, const PenKey&) = default;
+  };
+  struct BrushKey {
+    bool Known = false;
+    bool None = false;
+    TColor Colour = 0;
+    friend bool operator==(const BrushKey&, const BrushKey&) = default;
+  };
+
   QPainter& Painter();
-  // Applies the pen (with or without the brush) to the painter.
-  void UsePen();
-  void UseBrushOnly();
+  // Each gives the painter its state only when it differs from what it has: setting
+  // pens and brushes for every one of thousands of objects costs more than drawing them.
+  void ApplyPen(const PenKey& key);
+  void ApplyBrush(const BrushKey& key);
+  void ApplyMode(QPainter::CompositionMode mode);
+  // The pen's colour, width, style and mode for strokes.
+  void UseStrokePen();
   void StrokeFrame(const QRect& r);
+  void UseFont(const TScreenFont& font);
 
   std::unique_ptr<QImage> ownImage_;
   QImage* image_;
@@ -61,7 +83,11 @@ class QtSurface : public Surface {
   TBrush brush_;
   TScreenFont font_;
   QFont qfont_;
+  double ascent_ = 0;
   bool fontSet_ = false;
+  PenKey painterPen_;
+  BrushKey painterBrush_;
+  QPainter::CompositionMode painterMode_ = QPainter::CompositionMode_SourceOver;
 };
 
 // Conversions between the core's pictures and colours and Qt's.

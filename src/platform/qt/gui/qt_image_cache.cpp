@@ -1,0 +1,35 @@
+#include "platform/qt/gui/qt_image_cache.h"
+
+#include "platform/qt/gui/qt_surface.h"
+
+QtImageCache& QtImageCache::Shared() {
+  // Enough for a full-screen page background and a few thousand rendered gradients.
+  static QtImageCache cache(std::size_t(96) << 20);
+  return cache;
+}
+
+const QImage& QtImageCache::ImageOf(const TBitmap& bitmap) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const std::uint64_t stamp = bitmap.Stamp();
+  auto found = images_.find(stamp);
+  if (found != images_.end() && found->second.Transparent == bitmap.HasTransparentColour &&
+      (!bitmap.HasTransparentColour || found->second.Key == bitmap.TransparentColour))
+    return found->second.Image;
+  if (found != images_.end()) {
+    bytes_ -= std::size_t(found->second.Image.sizeInBytes());
+    images_.erase(found);
+  }
+  QImage image = ToQImage(bitmap);
+  // Kept in the painter's own format: its pixels are wholly opaque or wholly clear, so
+  // premultiplying changes none of them, and drawing then needs no conversion.
+  if (image.format() == QImage::Format_ARGB32)
+    image = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  Entry entry{std::move(image), bitmap.HasTransparentColour, bitmap.TransparentColour};
+  const auto size = std::size_t(entry.Image.sizeInBytes());
+  if (bytes_ + size > budget_) {
+    images_.clear();
+    bytes_ = 0;
+  }
+  bytes_ += size;
+  return images_.insert_or_assign(stamp, std::move(entry)).first->second.Image;
+}
