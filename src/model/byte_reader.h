@@ -28,7 +28,12 @@ class ByteReader {
     pos_ += 2;
     return std::uint16_t(At(pos_ - 2) | (At(pos_ - 1) << 8));
   }
-  std::uint32_t Int24BE(const char* field);  // 3 bytes, most significant first
+  // 3 bytes, most significant first
+  std::uint32_t Int24BE(const char* field) {
+    Need(3, field);
+    pos_ += 3;
+    return (std::uint32_t(At(pos_ - 3)) << 16) | (std::uint32_t(At(pos_ - 2)) << 8) | At(pos_ - 1);
+  }
   // 4 bytes, little-endian
   std::uint32_t DWord(const char* field) {
     Need(4, field);

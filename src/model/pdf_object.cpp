@@ -337,8 +337,9 @@ void TPDFObject::AppendDashes(std::vector<std::array<TPoint, 2>>& dashes, TPoint
   double t = 0;
   std::size_t index = 0;
   bool down = true;
+  // Each dash or gap starts where the one before ended: at(t) for the same t.
+  TPoint from = a;
   while (t < length) {
-    TPoint from = at(t);
     double seg = std::max(DashPattern[index] * LineWidth, 1.0);
     TPoint to;
     if (t + seg > length) {
@@ -349,6 +350,7 @@ void TPDFObject::AppendDashes(std::vector<std::array<TPoint, 2>>& dashes, TPoint
       to = at(t);
     }
     if (down) dashes.push_back({from, to});
+    from = to;
     index = (index + 1) % DashPattern.size();
     down = !down;
   }

@@ -1,6 +1,7 @@
 // Parses a document image into a new canvas. Every field is read through ByteReader, so
 // damaged input ends in FormatError and never in a read past the end.
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "model/byte_reader.h"
@@ -75,14 +76,47 @@ void ReadDocumentRecord(ByteReader& in, TQuarrionCanvas& into) {
   in.Skip(63, "document record");
 }
 
-std::vector<TObjectRecord> ReadObjectRecords(ByteReader& in) {
-  std::vector<TObjectRecord> records;
+// The objects of the records, read as the records are walked: one pass over the bytes.
+// Damage in an object is kept for later, because damage in the framing of a later record
+// or of the resources is what the reader reports first; nothing after the first damaged
+// object is built.
+struct TObjectsRead {
+  std::vector<std::unique_ptr<TPDFObject>> Objects;
+  std::vector<std::size_t> PerPage;  // objects on each page
+  std::optional<FormatError> Damage;
+};
+
+void ReadObject(const TObjectRecord& r, std::size_t number, const TLookupTableManager& registry,
+                TObjectsRead& read) {
+  try {
+    std::unique_ptr<TPDFObject> obj = CreateRecordObject(r, registry, number);
+    if (obj->PageIndex >= int(read.PerPage.size())) {
+      read.Damage = FormatError("object " + std::to_string(number + 1) + " (class " +
+                                    std::to_string(r.ID) + ") is damaged: it names page " +
+                                    std::to_string(obj->PageIndex + 1) + " of " +
+                                    std::to_string(read.PerPage.size()),
+                                r.Offset);
+      return;
+    }
+    ++read.PerPage[std::size_t(obj->PageIndex)];
+    read.Objects.push_back(std::move(obj));
+  } catch (const FormatError& e) {
+    read.Damage = e;
+  }
+}
+
+TObjectsRead ReadObjects(ByteReader& in, int pageCount, const TLookupTableManager& registry) {
+  TObjectsRead read;
+  read.PerPage.resize(std::size_t(pageCount));
   // Objects take some tens of bytes each: a guess that saves most regrowth, capped so
   // that large pictures in the resources do not inflate it.
-  records.reserve(std::min<std::size_t>(in.Remaining() / 64, 1 << 16));
-  while (!in.AtEnd() && in.Rest().substr(0, kResourcesMarker.size()) != kResourcesMarker)
-    records.push_back(ReadObjectRecord(in));
-  return records;
+  read.Objects.reserve(std::min<std::size_t>(in.Remaining() / 64, 1 << 16));
+  auto atResources = [&in] { return in.Rest().substr(0, kResourcesMarker.size()) == kResourcesMarker; };
+  for (std::size_t i = 0; !in.AtEnd() && !atResources(); ++i) {
+    const TObjectRecord r = ReadObjectRecord(in);
+    if (!read.Damage) ReadObject(r, i, registry, read);
+  }
+  return read;
 }
 
 void ReadResources(ByteReader& in, TResourceManager& store) {
@@ -93,25 +127,11 @@ void ReadResources(ByteReader& in, TResourceManager& store) {
   }
 }
 
-void BuildObjects(const std::vector<TObjectRecord>& records, TQuarrionCanvas& into,
-                  const TLookupTableManager& registry) {
-  // Every object is read before any joins its page, so each page's list is sized once.
-  std::vector<std::unique_ptr<TPDFObject>> objects;
-  objects.reserve(records.size());
-  std::vector<std::size_t> perPage(std::size_t(into.PageCount()));
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    const TObjectRecord& r = records[i];
-    std::unique_ptr<TPDFObject> obj = CreateRecordObject(r, registry, i);
-    if (obj->PageIndex >= into.PageCount())
-      throw FormatError("object " + std::to_string(i + 1) + " (class " + std::to_string(r.ID) +
-                            ") is damaged: it names page " + std::to_string(obj->PageIndex + 1) +
-                            " of " + std::to_string(into.PageCount()),
-                        r.Offset);
-    ++perPage[std::size_t(obj->PageIndex)];
-    objects.push_back(std::move(obj));
-  }
-  for (std::size_t p = 0; p < perPage.size(); ++p) into.Pages()[p].Objects.reserve(perPage[p]);
-  for (auto& obj : objects) {
+// Each page's list is sized once, then the objects join their pages in file order.
+void AddObjects(TObjectsRead& read, TQuarrionCanvas& into) {
+  for (std::size_t p = 0; p < read.PerPage.size(); ++p)
+    into.Pages()[p].Objects.reserve(read.PerPage[p]);
+  for (auto& obj : read.Objects) {
     obj->Deleted = false;
     into.SetPageIndexQuietly(obj->PageIndex);
     into.Add(std::move(obj));
@@ -143,20 +163,21 @@ void ReadDocumentImage(std::string_view image, TQuarrionCanvas& into,
   Report(progress, "Loading document information ...");
   ReadDocumentRecord(in, into);
   Report(progress, "Loading object information ...");
-  auto records = ReadObjectRecords(in);
+  TObjectsRead objects = ReadObjects(in, into.PageCount(), registry);
   if (!in.AtEnd()) {
     in.Skip(kResourcesMarker.size(), "resources marker");
     Report(progress, "Loading resources ...");
     ReadResources(in, into.Resources);
   }
   Report(progress, "Building objects ...");
+  if (objects.Damage) throw *objects.Damage;
   // Images showing one stored picture decode it once; the pixels are dropped after.
   struct PictureMemory {
     TResourceManager& Store;
     ~PictureMemory() { Store.RememberDecodedPictures(false); }
   } memory{into.Resources};
   into.Resources.RememberDecodedPictures(true);
-  BuildObjects(records, into, registry);
+  AddObjects(objects, into);
   ReadBackground(into);
   into.SetPageIndexQuietly(shown);
 }

@@ -215,11 +215,45 @@ TEST(QtSurface, BatchedLinesPaintWhatQtsThinLinesPaint) {
     for (const auto& [from, to] : segments)
       if (from != to) p.drawLine(from.X, from.Y, to.X, to.Y);
     p.end();
-    std::string differing;
+    int differing = 0, firstX = -1, firstY = -1;
     for (int y = 0; y < 20; ++y)
       for (int x = 0; x < 20; ++x)
-        if (surface.Image().pixel(x, y) != reference.pixel(x, y))
-          differing += " " + std::to_string(x) + "," + std::to_string(y);
-    EXPECT_EQ(differing, "");
+        if (surface.Image().pixel(x, y) != reference.pixel(x, y) && differing++ == 0) {
+          firstX = x;
+          firstY = y;
+        }
+    EXPECT_EQ(differing, 0) << "the first at " << firstX << "," << firstY;
+  }
+}
+
+TEST(QtSurface, StateSurvivesTheEndOfThePainter) {
+  // A capture ends the painter; what is drawn after it must still use the pen, brush and
+  // mode that were set before, though the new painter starts from its own defaults.
+  struct Case {
+    const char* what;
+    void (*draw)(QtSurface&);
+    TPoint probe;
+    TColor expected;
+  } cases[] = {
+      {"line", [](QtSurface& s) { s.Line({1, 1}, {9, 1}); }, {4, 1}, kRed},
+      {"dashes", [](QtSurface& s) { s.Lines({{{{1, 2}, {9, 2}}}, {{{3, 4}, {5, 8}}}}); }, {4, 2}, kRed},
+      {"polygon fill", [](QtSurface& s) { s.Polygon({{2, 2}, {9, 2}, {9, 9}, {2, 9}}); }, {5, 5}, kBlue},
+      {"filled rectangle", [](QtSurface& s) { s.Rectangle({2, 2, 9, 9}); }, {5, 5}, kBlue},
+      {"inverting line", [](QtSurface& s) {
+         s.SetPen({kRed, 1, TPenStyle::Solid, TPenMode::Not});
+         s.Line({0, 9}, {11, 9});
+         s.Capture();
+         s.Line({1, 1}, {9, 1});
+       }, {4, 1}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    QtSurface surface(12, 12);
+    surface.SetPen({kRed, 1, TPenStyle::Solid, TPenMode::Copy});
+    surface.SetBrush({kBlue, TBrushStyle::Solid});
+    surface.Line({0, 11}, {11, 11});  // the painter now has these
+    surface.Capture();
+    c.draw(surface);
+    EXPECT_EQ(At(surface, c.probe.X, c.probe.Y), c.expected);
   }
 }

@@ -92,6 +92,9 @@ TEST(DocumentFileDamage, EveryKindOfDamageFailsWithAReason) {
       {"object string ends early", shortObject, "object 1 (class 1) is damaged"},
       {"object length past the end", longObject, "object data"},
       {"object on a missing page", farPage, "names page 3 of 2"},
+      // Damaged framing is reported before a damaged object that comes earlier.
+      {"unregistered class, then a cut resource", unregistered.substr(0, good.size() - 3), "resource"},
+      {"object on a missing page, then a cut resource", farPage.substr(0, good.size() - 3), "resource"},
       {"compressed content too short", "GZIP" + Le32(good.size()) + z.substr(0, z.size() - 9),
        "holds"},
       {"announced length too long", "GZIP" + Le32(good.size() + 1) + z, "holds"},

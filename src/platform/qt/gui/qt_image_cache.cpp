@@ -1,5 +1,7 @@
 #include "platform/qt/gui/qt_image_cache.h"
 
+#include <algorithm>
+
 #include "platform/qt/gui/qt_surface.h"
 
 QtImageCache& QtImageCache::Shared() {
@@ -21,9 +23,14 @@ const QImage& QtImageCache::ImageOf(const TBitmap& bitmap) {
   }
   QImage image = ToQImage(bitmap);
   // Kept in the painter's own format: its pixels are wholly opaque or wholly clear, so
-  // premultiplying changes none of them, and drawing then needs no conversion.
-  if (image.format() == QImage::Format_ARGB32)
-    image = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  // premultiplying changes none of them, and drawing then needs no conversion. A picture
+  // with no clear pixel at all (most gradients) is copied rather than blended.
+  if (image.format() == QImage::Format_ARGB32) {
+    const auto& pixels = bitmap.Pixels();
+    const bool clear = std::find(pixels.begin(), pixels.end(), bitmap.TransparentColour) != pixels.end();
+    image = std::move(image).convertToFormat(clear ? QImage::Format_ARGB32_Premultiplied
+                                                   : QImage::Format_RGB32);
+  }
   Entry entry{std::move(image), bitmap.HasTransparentColour, bitmap.TransparentColour};
   const auto size = std::size_t(entry.Image.sizeInBytes());
   if (bytes_ + size > budget_) {
