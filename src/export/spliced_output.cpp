@@ -22,23 +22,26 @@ void TSplicedOutput::Defer(TMakePiece make, std::size_t sizeHint) {
   }
   std::string& piece = pieces_.emplace_back();
   holes_.push_back({out_.size(), work_.Submit([&piece, make = std::move(make)] { make(piece); })});
-  pieceSizes_ += sizeHint;
 }
 
 void TSplicedOutput::Splice() {
   if (holes_.empty()) return;
+  std::size_t size = out_.size();
+  for (std::size_t h = 0; h < holes_.size(); ++h) {
+    work_.Wait(holes_[h].Ticket);
+    size += pieces_[h].size();
+  }
   std::string file;
-  file.reserve(out_.size() + pieceSizes_ + (out_.capacity() - out_.size()));
+  // The room the writer reserved beyond what it has written stays for what follows.
+  file.reserve(size + (out_.capacity() - out_.size()));
   // Where the text written so far lands in the file: its offset plus the pieces before.
   std::vector<std::size_t> shift(holes_.size() + 1, 0);
   std::size_t copied = 0;
   for (std::size_t h = 0; h < holes_.size(); ++h) {
     file.append(out_, copied, holes_[h].At - copied);
     copied = holes_[h].At;
-    work_.Wait(holes_[h].Ticket);
     file.append(pieces_[h]);
     shift[h + 1] = shift[h] + pieces_[h].size();
-    std::string().swap(pieces_[h]);
   }
   file.append(out_, copied);
   for (const TMark& mark : marks_) xref_.RecordOffset(mark.Number, mark.At + shift[mark.Holes]);
@@ -46,5 +49,4 @@ void TSplicedOutput::Splice() {
   holes_.clear();
   marks_.clear();
   pieces_.clear();
-  pieceSizes_ = 0;
 }

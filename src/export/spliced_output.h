@@ -29,7 +29,7 @@ class TSplicedOutput {
   // Object `number` begins at the current end of the file.
   void Record(int number);
   // Leaves the place at the current end of the file to the piece `make` returns.
-  // `sizeHint` is about how long the piece will be.
+  // `sizeHint`: about how long the piece will be, for a piece made on the spot.
   void Defer(TMakePiece make, std::size_t sizeHint);
   // Waits for the pieces and puts each at its place; afterwards the file is complete and
   // every offset is in the table. Rethrows what a piece's maker threw.
@@ -51,7 +51,6 @@ class TSplicedOutput {
   TXrefTable& xref_;
   std::vector<THole> holes_;
   std::vector<TMark> marks_;
-  std::size_t pieceSizes_ = 0;
   std::deque<std::string> pieces_;  // filled by the jobs; addresses stay put
   TOrderedWorkQueue work_;          // last: joined before the pieces go
 };
