@@ -10,18 +10,10 @@
 #include "storage/lookup_table_manager.h"
 
 namespace {
-const TLookupTableManager& Registry() {
-  static const TLookupTableManager registry = [] {
-    TLookupTableManager r;
-    RegisterBuiltinClasses(r);
-    return r;
-  }();
-  return registry;
-}
 
 std::string Image(TQuarrionCanvas& canvas) {
   std::string image;
-  WriteDocumentImage(canvas, Registry(), image, {});
+  WriteDocumentImage(canvas, BuiltinClassRegistry(), image, {});
   return image;
 }
 }  // namespace
@@ -29,13 +21,13 @@ std::string Image(TQuarrionCanvas& canvas) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   TQuarrionCanvas canvas;
   std::string bytes(reinterpret_cast<const char*>(data), size);
-  if (!LoadDocumentFromBytes(canvas, std::move(bytes), Registry()).Ok()) return 0;
+  if (!LoadDocumentFromBytes(canvas, std::move(bytes), BuiltinClassRegistry()).Ok()) return 0;
 
   std::string first = Image(canvas);
   std::string file = first;
   ScrambleBytes(file);
   TQuarrionCanvas again;
-  if (!LoadDocumentFromBytes(again, file, Registry()).Ok()) __builtin_trap();
+  if (!LoadDocumentFromBytes(again, file, BuiltinClassRegistry()).Ok()) __builtin_trap();
   if (Image(again) != first) __builtin_trap();
   return 0;
 }

@@ -9,32 +9,21 @@
 #include "base/format_error.h"
 #include "storage/lookup_table_manager.h"
 
-namespace {
-const TLookupTableManager& Registry() {
-  static const TLookupTableManager registry = [] {
-    TLookupTableManager r;
-    RegisterBuiltinClasses(r);
-    return r;
-  }();
-  return registry;
-}
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const std::uint8_t id = data[0];
   const std::string_view form(reinterpret_cast<const char*>(data) + 1, size - 1);
   std::unique_ptr<TPDFObject> first;
   try {
-    first = Registry().CreateObject(id, form);
+    first = BuiltinClassRegistry().CreateObject(id, form);
   } catch (const FormatError&) {
     return 0;
   }
   if (!first) return 0;
 
-  const TStringRep saved = Registry().WriteObject(*first);
+  const TStringRep saved = BuiltinClassRegistry().WriteObject(*first);
   if (saved.ID != id) __builtin_trap();
-  std::unique_ptr<TPDFObject> second = Registry().CreateObject(saved.ID, saved.Data);
-  if (!second || Registry().WriteObject(*second).Data != saved.Data) __builtin_trap();
+  std::unique_ptr<TPDFObject> second = BuiltinClassRegistry().CreateObject(saved.ID, saved.Data);
+  if (!second || BuiltinClassRegistry().WriteObject(*second).Data != saved.Data) __builtin_trap();
   return 0;
 }

@@ -10,24 +10,13 @@
 #include "storage/lookup_table_manager.h"
 #include "storage/stencil_file.h"
 
-namespace {
-const TLookupTableManager& Registry() {
-  static const TLookupTableManager registry = [] {
-    TLookupTableManager r;
-    RegisterBuiltinClasses(r);
-    return r;
-  }();
-  return registry;
-}
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::vector<TStencil> stencils;
-  ReadStencilImage(std::string_view(reinterpret_cast<const char*>(data), size), Registry(), stencils);
-  std::string first = WriteStencilImage(stencils, Registry());
+  ReadStencilImage(std::string_view(reinterpret_cast<const char*>(data), size), BuiltinClassRegistry(), stencils);
+  std::string first = WriteStencilImage(stencils, BuiltinClassRegistry());
   std::vector<TStencil> again;
-  if (!ReadStencilImage(first, Registry(), again).Ok()) __builtin_trap();
+  if (!ReadStencilImage(first, BuiltinClassRegistry(), again).Ok()) __builtin_trap();
   if (again.size() != stencils.size()) __builtin_trap();
-  if (WriteStencilImage(again, Registry()) != first) __builtin_trap();
+  if (WriteStencilImage(again, BuiltinClassRegistry()) != first) __builtin_trap();
   return 0;
 }

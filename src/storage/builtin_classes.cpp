@@ -20,3 +20,12 @@ void RegisterBuiltinClasses(TLookupTableManager& registry) {
   registry.Register<TPDFGradient>();
   registry.Register<TPDFAnnot>();
 }
+
+const TLookupTableManager& BuiltinClassRegistry() {
+  static const TLookupTableManager registry = [] {
+    TLookupTableManager r;
+    RegisterBuiltinClasses(r);
+    return r;
+  }();
+  return registry;
+}

@@ -55,3 +55,5 @@ class TLookupTableManager {
 
 // Registers every kind the program knows, in the order the file format fixes.
 void RegisterBuiltinClasses(TLookupTableManager& registry);
+// One registry of those kinds for the whole process, made on first use.
+const TLookupTableManager& BuiltinClassRegistry();

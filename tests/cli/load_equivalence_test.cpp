@@ -17,18 +17,9 @@
 
 namespace {
 
-const TLookupTableManager& Registry() {
-  static const TLookupTableManager registry = [] {
-    TLookupTableManager r;
-    RegisterBuiltinClasses(r);
-    return r;
-  }();
-  return registry;
-}
-
 std::string ImageOf(TQuarrionCanvas& canvas) {
   std::string image;
-  WriteDocumentImage(canvas, Registry(), image, {});
+  WriteDocumentImage(canvas, BuiltinClassRegistry(), image, {});
   return image;
 }
 
@@ -95,7 +86,7 @@ TEST(LoadedDocument, IsTheDocumentThatWasSaved) {
     TQuarrionCanvas built;
     deck.build(built);
     TQuarrionCanvas loaded;
-    TFileResult result = LoadDocumentFromBytes(loaded, FileBytes(built), Registry());
+    TFileResult result = LoadDocumentFromBytes(loaded, FileBytes(built), BuiltinClassRegistry());
     ASSERT_TRUE(result.Ok()) << deck.name << ": " << result.Message;
     ExpectSameOutputs(OutputsOf(loaded), OutputsOf(built), deck.name);
 

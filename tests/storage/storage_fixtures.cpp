@@ -33,14 +33,7 @@ std::vector<std::string> TempDir::List() const {
   return names;
 }
 
-const TLookupTableManager& BuiltinRegistry() {
-  static const TLookupTableManager registry = [] {
-    TLookupTableManager r;
-    RegisterBuiltinClasses(r);
-    return r;
-  }();
-  return registry;
-}
+const TLookupTableManager& BuiltinRegistry() { return BuiltinClassRegistry(); }
 
 void WriteRaw(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
