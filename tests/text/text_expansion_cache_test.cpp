@@ -75,8 +75,9 @@ TEST(TextExpansionCache, AChangeAfterAnExportShowsAsInAFreshDocument) {
     std::function<void(TQuarrionCanvas&)> change;         // the exported one
     std::function<void()> outside = [] {};                // what both read
   } cases[] = {
-      {"slide title", [](Deck& d) { d.Titles[1] = "Renamed"; },
-       [](TQuarrionCanvas& c) { c.Pages()[2].Title = "Renamed"; }},
+      // The last slide's title: its own text shows it, not only the master's.
+      {"slide title", [](Deck& d) { d.Titles[2] = "Renamed"; },
+       [](TQuarrionCanvas& c) { c.Pages()[3].Title = "Renamed"; }},
       {"slides reordered", [](Deck& d) { std::swap(d.Titles[0], d.Titles[1]); },
        [](TQuarrionCanvas& c) { ASSERT_TRUE(c.ReorderPages({0, 2, 1, 3})); }},
       {"slide added", [](Deck& d) { d.Titles.insert(d.Titles.begin(), ""); },
