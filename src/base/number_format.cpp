@@ -111,6 +111,34 @@ bool AppendFromShortest(std::string& out, double value, int digits) {
   AppendDigits(out, d);
   return true;
 }
+// Values from 1 up to 10^digits, scaled so the last kept digit is the units of a whole
+// number below 10^15: the scaling is exact to within 1/16, so unless the scaled value
+// lies near a halfway point its nearest whole number is the value's own rounding.
+bool AppendScaled(std::string& out, double value, int digits) {
+  if (digits > 15) return false;
+  const double magnitude = std::fabs(value);
+  if (!(magnitude >= 1) || !(magnitude < kPowersOfTen[digits])) return false;
+  int exponent = 0;
+  while (magnitude >= kPowersOfTen[exponent + 1]) ++exponent;
+  const int decimals = digits - 1 - exponent;
+  const double scaled = magnitude * kPowersOfTen[decimals];
+  const double whole = std::floor(scaled);
+  const double fraction = scaled - whole;
+  if (fraction > 0.4 && fraction < 0.6) return false;
+  const long long rounded = static_cast<long long>(whole) + (fraction >= 0.5 ? 1 : 0);
+  char buf[24];
+  const auto res = std::to_chars(buf, buf + sizeof buf, rounded);
+  const int length = int(res.ptr - buf);
+  int kept = length;
+  while (kept > length - decimals && buf[kept - 1] == '0') --kept;
+  if (value < 0) out.push_back('-');
+  out.append(buf, std::size_t(length - decimals));
+  if (kept > length - decimals) {
+    out.push_back('.');
+    out.append(buf + length - decimals, std::size_t(kept - (length - decimals)));
+  }
+  return true;
+}
 }  // namespace
 
 void AppendGeneral(std::string& out, double value, int digits) {
@@ -122,6 +150,7 @@ void AppendGeneral(std::string& out, double value, int digits) {
   if (digits > 17) digits = 17;
   // Whole numbers that need no rounding (most coordinates) skip the decimal conversion.
   if (AppendWhole(out, value, digits)) return;
+  if (AppendScaled(out, value, digits)) return;
   if (AppendFromShortest(out, value, digits)) return;
   char buf[64];
   auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
