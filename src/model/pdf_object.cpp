@@ -1,6 +1,7 @@
 #include "model/pdf_object.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -289,7 +290,9 @@ void TPDFObject::AppendPDFDashAndWidth(TQuarrionCanvas& canvas, std::string& out
     dash.append("] 0");
   }
   canvas.AppendPDFState(out, "d", dash);
-  canvas.AppendPDFState(out, "w", IntToStr(std::llround(LineWidth)));
+  char width[24];
+  const auto end = std::to_chars(width, width + sizeof width, std::llround(LineWidth)).ptr;
+  canvas.AppendPDFState(out, "w", std::string_view(width, std::size_t(end - width)));
 }
 
 void TPDFObject::AppendSVGStroke(std::string& out) const {
