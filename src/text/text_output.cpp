@@ -37,20 +37,23 @@ void AppendSVGFontFamily(std::string& out, const std::string& face) {
 
 // The font operands: "/F<face>[b][i] <size>".
 void AppendFont(std::string& out, int face, const TPostScriptFontFace& fonts, std::uint8_t style,
-                double size) {
+                std::string_view size) {
   style = std::uint8_t(fonts.AvailableStyle(style));
   out.append("/F");
   AppendInt(out, face);
   if (style & TextStyle::Bold) out.push_back('b');
   if (style & TextStyle::Italic) out.push_back('i');
   out.push_back(' ');
-  AppendF(out, size);
+  out.append(size);
 }
 
 class TPDFPass : public TTextWalk {
  public:
   TPDFPass(TPDFText& text, TQuarrionCanvas& canvas, std::string& out)
-      : TTextWalk(text, canvas), out_(out), pt_(double(canvas.PageHeight) - text.Top) {}
+      : TTextWalk(text, canvas), out_(out), pt_(double(canvas.PageHeight) - text.Top),
+        face_(text.EffectiveFace()), fonts_(text.Face().Face) {
+    AppendF(size_, S);
+  }
 
   void Write();
 
@@ -58,7 +61,7 @@ class TPDFPass : public TTextWalk {
   // The operands go through one reused buffer: a pass sets fonts and colours often.
   void SetFont() {
     operands_.clear();
-    AppendFont(operands_, text_.EffectiveFace(), text_.Face().Face, text_.FontStyle, S);
+    AppendFont(operands_, face_, fonts_, text_.FontStyle, size_);
     canvas_.AppendPDFState(out_, "Tf", operands_);
   }
   void SetColour(std::string& out, std::string_view op, TColor colour) {
@@ -96,6 +99,10 @@ class TPDFPass : public TTextWalk {
   std::size_t line_ = 0;
   std::string underline_;
   std::string operands_;
+  // The face and size hold for the whole pass; the size is formatted once.
+  int face_;
+  const TPostScriptFontFace& fonts_;
+  std::string size_;
   bool haveColour_ = false;
   TColor lastColour_ = 0;
 };
@@ -116,11 +123,14 @@ void TPDFPass::FlushUnderline() {
   const double y = pt_ - (double(SegmentLine) * L + S) - S / 6;
   AppendF(underline_, text_.Left + SegmentStart);
   underline_.push_back(' ');
+  // Both ends share the height: it is formatted once and copied.
+  const std::size_t yStart = underline_.size();
   AppendF(underline_, y);
+  const std::size_t yLength = underline_.size() - yStart;
   underline_.append(" m ");
   AppendF(underline_, text_.Left + X);
   underline_.push_back(' ');
-  AppendF(underline_, y);
+  underline_.append(underline_, yStart, yLength);
   underline_.append(" l\n");
 }
 
