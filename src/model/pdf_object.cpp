@@ -116,11 +116,10 @@ void TPDFObject::SVGCode(TQuarrionCanvas& canvas, std::string& out) {
 }
 
 void TPDFObject::PDFResources(TQuarrionCanvas& canvas, int firstNumber, TPDFResources& resources) {
+  // The gradient and the links only append their resources: they go straight in.
   auto add = [&](TPDFObject& o) {
     std::size_t before = resources.size();
-    TPDFResources own;
-    o.PDFResources(canvas, firstNumber, own);
-    for (auto& r : own) resources.push_back(std::move(r));
+    o.PDFResources(canvas, firstNumber, resources);
     firstNumber += int(resources.size() - before);
   };
   if (gradient_) add(*gradient_);

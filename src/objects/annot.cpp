@@ -100,7 +100,8 @@ void TPDFAnnot::PDFResources(TQuarrionCanvas& canvas, int firstNumber, TPDFResou
   CompleteWebTarget(LinkKind, Target);
   const std::size_t objects = relative ? AnnotPages.size() : 1;
   for (std::size_t i = 0; i < objects; ++i) {
-    canvas.Log("Annotation at " + IntToStr(firstNumber + static_cast<long long>(i)));
+    // The message is made only for a listener: an export writes thousands of links.
+    if (canvas.OnLog) canvas.Log("Annotation at " + IntToStr(firstNumber + static_cast<long long>(i)));
     TPDFResource r{"Annot", std::string(), false};
     AppendAnnotBody(canvas, AnnotPages[i], r.Body);
     resources.push_back(std::move(r));
