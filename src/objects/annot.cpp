@@ -61,12 +61,16 @@ void TPDFAnnot::Draw(TQuarrionCanvas& canvas) {
 
 TLinkDest TPDFAnnot::ResolveTarget(const TQuarrionCanvas& canvas, const TLinkDest& dest,
                                    int pageIndex) const {
+  // One pass gives both the masters before the page and the slide count.
   const auto& pages = canvas.Pages();
-  int masters = 0;
-  for (int i = 0; i < pageIndex && i < int(pages.size()); ++i)
+  int masters = 0, mastersBefore = 0;
+  for (int i = 0; i < int(pages.size()); ++i) {
+    if (i == pageIndex) mastersBefore = masters;
     if (pages[std::size_t(i)].IsMaster) ++masters;
-  const long long slide = pageIndex - masters;
-  const long long n = canvas.SlideCount();
+  }
+  if (pageIndex >= int(pages.size())) mastersBefore = masters;
+  const long long slide = pageIndex - mastersBefore;
+  const long long n = int(pages.size()) - masters;
   long long target = dest.Page;
   if (LinkKind == kJumpRelative)
     target += slide;
