@@ -37,6 +37,110 @@ int ReadExponent(const char* p, const char* end) {
 }
 }  // namespace
 
+namespace {
+// Scientific digits of a double: the mantissa's digits without the point, and the
+// exponent of the first.
+struct TDigits {
+  char Mantissa[24];
+  int Count = 0;
+  int Exponent = 0;
+  bool Negative = false;
+};
+
+// Reads to_chars' scientific form [-]d[.ddd]e(+|-)xx.
+TDigits ReadScientific(const char* p, const char* end) {
+  TDigits d;
+  if (*p == '-') {
+    d.Negative = true;
+    ++p;
+  }
+  while (p < end && *p != 'e') {
+    if (*p != '.' && d.Count < int(sizeof d.Mantissa)) d.Mantissa[d.Count++] = *p;
+    ++p;
+  }
+  d.Exponent = ReadExponent(p + 1, end);
+  return d;
+}
+
+void AppendDigits(std::string& out, TDigits d) {
+  while (d.Count > 1 && d.Mantissa[d.Count - 1] == '0') --d.Count;
+  if (d.Count == 1 && d.Mantissa[0] == '0') {
+    out.push_back('0');
+    return;
+  }
+  if (d.Negative) out.push_back('-');
+  if (d.Exponent >= 0) {
+    for (int i = 0; i <= d.Exponent; ++i) out.push_back(i < d.Count ? d.Mantissa[i] : '0');
+    if (d.Count > d.Exponent + 1) {
+      out.push_back('.');
+      out.append(d.Mantissa + d.Exponent + 1, d.Mantissa + d.Count);
+    }
+  } else {
+    out.append("0.");
+    out.append(std::size_t(-d.Exponent - 1), '0');
+    out.append(d.Mantissa, d.Mantissa + d.Count);
+  }
+}
+
+// Rounds the shortest digits that read back as `value` to `digits` digits: much cheaper
+// than converting with a precision. The shortest digits lie within half an ulp of the
+// value and no shorter decimal does, so both round alike, except when the shortest
+// digits end exactly halfway: then the value's own bits decide and this gives up.
+// Beyond 15 digits an ulp is no longer small against the last digit; it gives up too.
+bool AppendFromShortest(std::string& out, double value, int digits) {
+  if (digits > 15) return false;
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+  TDigits d = ReadScientific(buf, res.ptr);
+  if (d.Count > digits) {
+    if (d.Count == digits + 1 && d.Mantissa[digits] == '5') return false;
+    const bool up = d.Mantissa[digits] >= '5';
+    d.Count = digits;
+    if (up) {
+      int i = digits - 1;
+      while (i >= 0 && d.Mantissa[i] == '9') d.Mantissa[i--] = '0';
+      if (i >= 0) {
+        ++d.Mantissa[i];
+      } else {
+        d.Mantissa[0] = '1';
+        d.Count = 1;
+        ++d.Exponent;
+      }
+    }
+  }
+  AppendDigits(out, d);
+  return true;
+}
+// Values from 1 up to 10^digits, scaled so the last kept digit is the units of a whole
+// number below 10^15: the scaling is exact to within 1/16, so unless the scaled value
+// lies near a halfway point its nearest whole number is the value's own rounding.
+bool AppendScaled(std::string& out, double value, int digits) {
+  if (digits > 15) return false;
+  const double magnitude = std::fabs(value);
+  if (!(magnitude >= 1) || !(magnitude < kPowersOfTen[digits])) return false;
+  int exponent = 0;
+  while (magnitude >= kPowersOfTen[exponent + 1]) ++exponent;
+  const int decimals = digits - 1 - exponent;
+  const double scaled = magnitude * kPowersOfTen[decimals];
+  const double whole = std::floor(scaled);
+  const double fraction = scaled - whole;
+  if (fraction > 0.4 && fraction < 0.6) return false;
+  const long long rounded = static_cast<long long>(whole) + (fraction >= 0.5 ? 1 : 0);
+  char buf[24];
+  const auto res = std::to_chars(buf, buf + sizeof buf, rounded);
+  const int length = int(res.ptr - buf);
+  int kept = length;
+  while (kept > length - decimals && buf[kept - 1] == '0') --kept;
+  if (value < 0) out.push_back('-');
+  out.append(buf, std::size_t(length - decimals));
+  if (kept > length - decimals) {
+    out.push_back('.');
+    out.append(buf + length - decimals, std::size_t(kept - (length - decimals)));
+  }
+  return true;
+}
+}  // namespace
+
 void AppendGeneral(std::string& out, double value, int digits) {
   if (!std::isfinite(value)) {
     out.push_back('0');
@@ -46,39 +150,11 @@ void AppendGeneral(std::string& out, double value, int digits) {
   if (digits > 17) digits = 17;
   // Whole numbers that need no rounding (most coordinates) skip the decimal conversion.
   if (AppendWhole(out, value, digits)) return;
+  if (AppendScaled(out, value, digits)) return;
+  if (AppendFromShortest(out, value, digits)) return;
   char buf[64];
   auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
-  // buf holds [-]d[.ddd]e(+|-)xx
-  const char* p = buf;
-  bool negative = false;
-  if (*p == '-') {
-    negative = true;
-    ++p;
-  }
-  char mantissa[24];
-  int count = 0;
-  while (p < res.ptr && *p != 'e') {
-    if (*p != '.') mantissa[count++] = *p;
-    ++p;
-  }
-  const int exponent = ReadExponent(p + 1, res.ptr);
-  while (count > 1 && mantissa[count - 1] == '0') --count;
-  if (count == 1 && mantissa[0] == '0') {
-    out.push_back('0');
-    return;
-  }
-  if (negative) out.push_back('-');
-  if (exponent >= 0) {
-    for (int i = 0; i <= exponent; ++i) out.push_back(i < count ? mantissa[i] : '0');
-    if (count > exponent + 1) {
-      out.push_back('.');
-      out.append(mantissa + exponent + 1, mantissa + count);
-    }
-  } else {
-    out.append("0.");
-    out.append(std::size_t(-exponent - 1), '0');
-    out.append(mantissa, mantissa + count);
-  }
+  AppendDigits(out, ReadScientific(buf, res.ptr));
 }
 
 std::string FormatGeneral(double value, int digits) {

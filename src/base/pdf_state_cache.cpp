@@ -1,18 +1,35 @@
 #include "base/pdf_state_cache.h"
 
+#include <cstring>
+
 std::string TPDFStateCache::SetPDFState(std::string_view op, std::string_view value) {
   std::string s;
   AppendPDFState(s, op, value);
   return s;
 }
 
+namespace {
+// Operators are one to three letters: compared in place, without a call.
+bool SameOperator(const std::string& a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < b.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
+// Operands run longer; the size and the first byte settle most differences.
+bool SameOperands(const std::string& a, std::string_view b) {
+  return a.size() == b.size() && (b.empty() || (a[0] == b[0] && std::memcmp(a.data(), b.data(), b.size()) == 0));
+}
+}  // namespace
+
 void TPDFStateCache::AppendPDFState(std::string& out, std::string_view op, std::string_view value) {
   auto found = entries_.begin();
-  while (found != entries_.end() && found->first != op) ++found;
+  while (found != entries_.end() && !SameOperator(found->first, op)) ++found;
   if (found == entries_.end()) {
     entries_.emplace_back(std::string(op), std::string(value));
   } else {
-    if (found->second == value) return;
+    if (SameOperands(found->second, value)) return;
     found->second.assign(value);
   }
   out.append(value);

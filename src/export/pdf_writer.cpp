@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/pdf_colour_state.h"
 #include "base/number_format.h"
 #include "base/pdf_syntax.h"
 #include "model/canvas_host.h"
@@ -291,7 +292,7 @@ void TPDFWriter::BuildContent(int page, int master) {
   c.clear();
   canvas_.AppendPDFState(c, "J", "1");
   canvas_.AppendPDFState(c, "j", "1");
-  if (shadingNumber_ == 0) canvas_.AppendPDFState(c, "rg", PDFColour(canvas_.DocumentInfo.Background));
+  if (shadingNumber_ == 0) AppendPDFColourState(canvas_.PDFState(), c, "rg", canvas_.DocumentInfo.Background);
   c.append("0 0 ");
   AppendInt(c, canvas_.PageWidth);
   c.push_back(' ');

@@ -1,6 +1,7 @@
 #include "model/pdf_object.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -115,11 +116,10 @@ void TPDFObject::SVGCode(TQuarrionCanvas& canvas, std::string& out) {
 }
 
 void TPDFObject::PDFResources(TQuarrionCanvas& canvas, int firstNumber, TPDFResources& resources) {
+  // The gradient and the links only append their resources: they go straight in.
   auto add = [&](TPDFObject& o) {
     std::size_t before = resources.size();
-    TPDFResources own;
-    o.PDFResources(canvas, firstNumber, own);
-    for (auto& r : own) resources.push_back(std::move(r));
+    o.PDFResources(canvas, firstNumber, resources);
     firstNumber += int(resources.size() - before);
   };
   if (gradient_) add(*gradient_);
@@ -289,7 +289,9 @@ void TPDFObject::AppendPDFDashAndWidth(TQuarrionCanvas& canvas, std::string& out
     dash.append("] 0");
   }
   canvas.AppendPDFState(out, "d", dash);
-  canvas.AppendPDFState(out, "w", IntToStr(std::llround(LineWidth)));
+  char width[24];
+  const auto end = std::to_chars(width, width + sizeof width, std::llround(LineWidth)).ptr;
+  canvas.AppendPDFState(out, "w", std::string_view(width, std::size_t(end - width)));
 }
 
 void TPDFObject::AppendSVGStroke(std::string& out) const {

@@ -61,12 +61,16 @@ void TPDFAnnot::Draw(TQuarrionCanvas& canvas) {
 
 TLinkDest TPDFAnnot::ResolveTarget(const TQuarrionCanvas& canvas, const TLinkDest& dest,
                                    int pageIndex) const {
+  // One pass gives both the masters before the page and the slide count.
   const auto& pages = canvas.Pages();
-  int masters = 0;
-  for (int i = 0; i < pageIndex && i < int(pages.size()); ++i)
+  int masters = 0, mastersBefore = 0;
+  for (int i = 0; i < int(pages.size()); ++i) {
+    if (i == pageIndex) mastersBefore = masters;
     if (pages[std::size_t(i)].IsMaster) ++masters;
-  const long long slide = pageIndex - masters;
-  const long long n = canvas.SlideCount();
+  }
+  if (pageIndex >= int(pages.size())) mastersBefore = masters;
+  const long long slide = pageIndex - mastersBefore;
+  const long long n = int(pages.size()) - masters;
   long long target = dest.Page;
   if (LinkKind == kJumpRelative)
     target += slide;
@@ -100,7 +104,8 @@ void TPDFAnnot::PDFResources(TQuarrionCanvas& canvas, int firstNumber, TPDFResou
   CompleteWebTarget(LinkKind, Target);
   const std::size_t objects = relative ? AnnotPages.size() : 1;
   for (std::size_t i = 0; i < objects; ++i) {
-    canvas.Log("Annotation at " + IntToStr(firstNumber + static_cast<long long>(i)));
+    // The message is made only for a listener: an export writes thousands of links.
+    if (canvas.OnLog) canvas.Log("Annotation at " + IntToStr(firstNumber + static_cast<long long>(i)));
     TPDFResource r{"Annot", std::string(), false};
     AppendAnnotBody(canvas, AnnotPages[i], r.Body);
     resources.push_back(std::move(r));

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "base/pdf_colour_state.h"
 #include "base/number_format.h"
 #include "base/pdf_syntax.h"
 #include "model/byte_reader.h"
@@ -86,7 +87,7 @@ void TPDFLine::DrawHandles(TQuarrionCanvas& canvas, const TRect& b) {
 void TPDFLine::AppendPDFStroke(TQuarrionCanvas& canvas, std::string& out) const {
   out.append(canvas.EndPDFText());
   AppendPDFDashAndWidth(canvas, out);
-  canvas.AppendPDFState(out, "RG", PDFColour(Colour));
+  AppendPDFColourState(canvas.PDFState(), out, "RG", Colour);
 }
 
 void TPDFLine::PDFCode(TQuarrionCanvas& canvas, std::string& out) {

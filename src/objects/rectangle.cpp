@@ -1,5 +1,6 @@
 #include "objects/rectangle.h"
 
+#include "base/pdf_colour_state.h"
 #include "base/number_format.h"
 #include "base/pdf_syntax.h"
 #include "model/byte_reader.h"
@@ -71,7 +72,7 @@ void TPDFRectangle::PDFCode(TQuarrionCanvas& canvas, std::string& out) {
   const long long x1 = Left, y1 = h - Top, x2 = Right, y2 = h - Bottom;
   out.append(canvas.EndPDFText());
   if (Shadow) {
-    canvas.AppendPDFState(out, Fill ? "rg" : "RG", PDFColour(ShadowColour));
+    AppendPDFColourState(canvas.PDFState(), out, Fill ? "rg" : "RG", ShadowColour);
     AppendInt(out, x1 + ShadowX);
     out.push_back(' ');
     AppendInt(out, y2 - ShadowY);
@@ -82,9 +83,9 @@ void TPDFRectangle::PDFCode(TQuarrionCanvas& canvas, std::string& out) {
     out.append(Fill ? " re F\n" : " re S\n");
   }
   AppendPDFDashAndWidth(canvas, out);
-  if (Outline) canvas.AppendPDFState(out, "RG", PDFColour(OutlineColour));
+  if (Outline) AppendPDFColourState(canvas.PDFState(), out, "RG", OutlineColour);
   TPDFGradient* g = Gradient();
-  if (Fill && !g) canvas.AppendPDFState(out, "rg", PDFColour(FillColour));
+  if (Fill && !g) AppendPDFColourState(canvas.PDFState(), out, "rg", FillColour);
   std::string path = RectPath(canvas);
   if (g && Fill) {
     out.append(path).append(" q W n /Shading");

@@ -86,6 +86,12 @@ class TPDFText : public TPDFNormalised {
   std::string ProcessMarkup(std::string_view s, bool expand, const TQuarrionCanvas* canvas = nullptr);
   std::string ExpandTag(const std::string& name, const TResources& attributes,
                         const TQuarrionCanvas* canvas = nullptr) const;
+  // True for the tags whose expansion reads the document, the page, the clock or the
+  // user rather than only the tag itself.
+  static bool ReadsOutside(const std::string& name);
+  // The expansion of Text, kept until the text, the flags the expansion reads or a value
+  // shown by a tag that reads outside the text changes. Valid until the next call.
+  const std::string& ExpandedText(const TQuarrionCanvas* canvas = nullptr);
 
   // ---- Layout (text_layout.cpp, text_wrap.cpp) -----------------------------------------
   // Width in points of display string s starting at x = startX (points from the box's
@@ -155,25 +161,40 @@ class TPDFText : public TPDFNormalised {
   bool RewriteJumpTags(Map map);
 
   // Everything a layout depends on besides the font table, which never changes.
+  // The expanded text is kept beside them (layoutExpanded_).
   struct TLayoutInputs {
-    std::string Expanded;
     int Face = 0, Size = 0, Left = 0, Right = 0;
     bool Wrap = false, Bulleted = false;
     std::uint8_t Alignment = 0;
     TSharedTabRack TabStops;
     bool operator==(const TLayoutInputs&) const = default;
   };
-  TLayoutInputs LayoutInputs(const TQuarrionCanvas* canvas);
+  TLayoutInputs LayoutInputs() const;
   TLayout LayoutExpanded(std::string_view expanded);
 
   // The display string of s with tags kept verbatim (parse mode) or expanded.
   std::string BuildDisplay(std::string_view s, bool expand, const TQuarrionCanvas* canvas) const;
 
+  // The last expansion with what it was made from: the tags that read outside the text
+  // and the values they gave.
+  struct TExpansion {
+    bool Known = false;
+    std::string Source;
+    bool SmartQuotes = false;
+    std::uint8_t FontStyle = 0;
+    TTagTable OutsideTags;
+    std::vector<std::string> OutsideValues;
+    std::string Expanded;
+  };
+  bool ExpansionCurrent(const TQuarrionCanvas* canvas) const;
+
   std::string text_;
+  TExpansion expansion_;
   // Valid while tagsKnown_; SetText forgets them.
   mutable TTagTable tags_;
   mutable bool tagsKnown_ = false;
   bool haveLayout_ = false;
   TLayoutInputs layoutInputs_;
+  std::string layoutExpanded_;
   TLayout layout_;
 };

@@ -76,16 +76,17 @@ TPDFText::TLayout TPDFText::Layout(const TQuarrionCanvas* canvas) {
   return LayoutExpanded(ProcessMarkup(text_, true, canvas));
 }
 
-TPDFText::TLayoutInputs TPDFText::LayoutInputs(const TQuarrionCanvas* canvas) {
-  return {ProcessMarkup(text_, true, canvas), EffectiveFace(), FontSize, Left, Right, Wrap, Bulleted,
-          Alignment, TabStops};
+TPDFText::TLayoutInputs TPDFText::LayoutInputs() const {
+  return {EffectiveFace(), FontSize, Left, Right, Wrap, Bulleted, Alignment, TabStops};
 }
 
 const TPDFText::TLayout& TPDFText::CachedLayout(const TQuarrionCanvas* canvas) {
-  TLayoutInputs inputs = LayoutInputs(canvas);
-  if (!haveLayout_ || !(inputs == layoutInputs_)) {
-    layout_ = LayoutExpanded(inputs.Expanded);
+  const std::string& expanded = ExpandedText(canvas);
+  TLayoutInputs inputs = LayoutInputs();
+  if (!haveLayout_ || !(inputs == layoutInputs_) || expanded != layoutExpanded_) {
+    layout_ = LayoutExpanded(expanded);
     layoutInputs_ = std::move(inputs);
+    layoutExpanded_ = expanded;
     haveLayout_ = true;
   }
   StyleState = 0;

@@ -119,6 +119,41 @@ std::string TPDFText::ProcessMarkup(std::string_view s, bool expand, const TQuar
   return BuildDisplay(s, expand, canvas);
 }
 
+bool TPDFText::ReadsOutside(const std::string& name) {
+  return name == "#user" || name == "#date" || name == "#time" || name == "#title" || name == "#page";
+}
+
+bool TPDFText::ExpansionCurrent(const TQuarrionCanvas* canvas) const {
+  const TExpansion& e = expansion_;
+  if (!e.Known || e.SmartQuotes != SmartQuotes || e.FontStyle != FontStyle || e.Source != text_) return false;
+  for (std::size_t i = 0; i < e.OutsideTags.size(); ++i)
+    if (ExpandTag(e.OutsideTags[i].Name, e.OutsideTags[i].Attributes, canvas) != e.OutsideValues[i]) return false;
+  return true;
+}
+
+const std::string& TPDFText::ExpandedText(const TQuarrionCanvas* canvas) {
+  if (ExpansionCurrent(canvas)) return expansion_.Expanded;
+  TExpansion& e = expansion_;
+  e.OutsideTags.clear();
+  e.OutsideValues.clear();
+  TTagTable tags;
+  ScanTags(text_, tags);
+  // The values are read before the expansion: a clock that ticks in between leaves a
+  // value that differs next time, so the next call expands again rather than keep a
+  // stale time.
+  for (TTag& tag : tags) {
+    if (!ReadsOutside(tag.Name)) continue;
+    e.OutsideValues.push_back(ExpandTag(tag.Name, tag.Attributes, canvas));
+    e.OutsideTags.push_back(std::move(tag));
+  }
+  e.Expanded = BuildDisplay(text_, true, canvas);
+  e.Source = text_;
+  e.SmartQuotes = SmartQuotes;
+  e.FontStyle = FontStyle;
+  e.Known = true;
+  return e.Expanded;
+}
+
 std::string TPDFText::BuildDisplay(std::string_view s, bool expand, const TQuarrionCanvas* canvas) const {
   std::string r;
   r.reserve(s.size() + 16);

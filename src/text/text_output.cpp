@@ -35,29 +35,39 @@ void AppendSVGFontFamily(std::string& out, const std::string& face) {
   AppendEscaped(out, face, true);
 }
 
-std::string FontName(int face, const TPostScriptFontFace& fonts, std::uint8_t style) {
+// The font operands: "/F<face>[b][i] <size>".
+void AppendFont(std::string& out, int face, const TPostScriptFontFace& fonts, std::uint8_t style,
+                std::string_view size) {
   style = std::uint8_t(fonts.AvailableStyle(style));
-  std::string name = "/F" + IntToStr(face);
-  if (style & TextStyle::Bold) name.push_back('b');
-  if (style & TextStyle::Italic) name.push_back('i');
-  return name;
+  out.append("/F");
+  AppendInt(out, face);
+  if (style & TextStyle::Bold) out.push_back('b');
+  if (style & TextStyle::Italic) out.push_back('i');
+  out.push_back(' ');
+  out.append(size);
 }
 
 class TPDFPass : public TTextWalk {
  public:
   TPDFPass(TPDFText& text, TQuarrionCanvas& canvas, std::string& out)
-      : TTextWalk(text, canvas), out_(out), pt_(double(canvas.PageHeight) - text.Top) {}
+      : TTextWalk(text, canvas), out_(out), pt_(double(canvas.PageHeight) - text.Top),
+        face_(text.EffectiveFace()), fonts_(text.Face().Face) {
+    AppendF(size_, S);
+  }
 
   void Write();
 
  private:
-  std::string SizeText() const {
-    std::string s;
-    AppendF(s, S);
-    return s;
-  }
+  // The operands go through one reused buffer: a pass sets fonts and colours often.
   void SetFont() {
-    canvas_.AppendPDFState(out_, "Tf", FontName(text_.EffectiveFace(), text_.Face().Face, text_.FontStyle) + " " + SizeText());
+    operands_.clear();
+    AppendFont(operands_, face_, fonts_, text_.FontStyle, size_);
+    canvas_.AppendPDFState(out_, "Tf", operands_);
+  }
+  void SetColour(std::string& out, std::string_view op, TColor colour) {
+    operands_.clear();
+    AppendPDFColour(operands_, colour);
+    canvas_.AppendPDFState(out, op, operands_);
   }
   void Matrix(double x, double y) {
     out_.append("1 0 0 1 ");
@@ -80,14 +90,19 @@ class TPDFPass : public TTextWalk {
     out_.append(") Tj ");
   }
   void StyleChanged(std::uint8_t) override { SetFont(); }
-  void LinkStarted() override { canvas_.AppendPDFState(out_, "rg", PDFColour(text_.LinkColour)); }
-  void LinkEnded() override { canvas_.AppendPDFState(out_, "rg", PDFColour(text_.TextColour)); }
+  void LinkStarted() override { SetColour(out_, "rg", text_.LinkColour); }
+  void LinkEnded() override { SetColour(out_, "rg", text_.TextColour); }
   void FlushUnderline() override;
 
   std::string& out_;
   double pt_;
   std::size_t line_ = 0;
   std::string underline_;
+  std::string operands_;
+  // The face and size hold for the whole pass; the size is formatted once.
+  int face_;
+  const TPostScriptFontFace& fonts_;
+  std::string size_;
   bool haveColour_ = false;
   TColor lastColour_ = 0;
 };
@@ -101,18 +116,21 @@ void TPDFPass::FlushUnderline() {
   }
   if (!haveColour_ || colour != lastColour_) {
     underline_.append("S ");
-    canvas_.AppendPDFState(underline_, "RG", PDFColour(colour));
+    SetColour(underline_, "RG", colour);
     haveColour_ = true;
     lastColour_ = colour;
   }
   const double y = pt_ - (double(SegmentLine) * L + S) - S / 6;
   AppendF(underline_, text_.Left + SegmentStart);
   underline_.push_back(' ');
+  // Both ends share the height: it is formatted once and copied.
+  const std::size_t yStart = underline_.size();
   AppendF(underline_, y);
+  const std::size_t yLength = underline_.size() - yStart;
   underline_.append(" m ");
   AppendF(underline_, text_.Left + X);
   underline_.push_back(' ');
-  AppendF(underline_, y);
+  underline_.append(underline_, yStart, yLength);
   underline_.append(" l\n");
 }
 
@@ -121,7 +139,7 @@ void TPDFPass::Write() {
   // the two are written, so the text colour is set again after the fill.
   if (text_.BlockOut && !layout_.Lines.empty()) {
     out_.append(canvas_.EndPDFText());
-    canvas_.AppendPDFState(out_, "rg", PDFColour(text_.BlockColour));
+    SetColour(out_, "rg", text_.BlockColour);
     for (std::size_t i = 0; i < layout_.Lines.size(); ++i) {
       const auto& line = layout_.Lines[i];
       AppendF(out_, text_.Left + line.X0 - S / 3);
@@ -136,9 +154,11 @@ void TPDFPass::Write() {
     out_.append("F\n");
   }
   out_.append(canvas_.BeginPDFText());
-  canvas_.AppendPDFState(out_, "rg", PDFColour(text_.TextColour));
+  SetColour(out_, "rg", text_.TextColour);
   SetFont();
-  canvas_.AppendPDFState(out_, "w", IntToStr(std::llround(S / 12)));
+  operands_.clear();
+  AppendInt(operands_, std::llround(S / 12));
+  canvas_.AppendPDFState(out_, "w", operands_);
   if (text_.Bulleted) {
     Matrix(layout_.BulletX, pt_ - S);
     out_.append("(\x95) Tj ");
@@ -149,7 +169,7 @@ void TPDFPass::Write() {
     out_.append(underline_);
     out_.append("S\n");
   }
-  canvas_.AppendPDFState(out_, "rg", PDFColour(InLink ? text_.LinkColour : text_.TextColour));
+  SetColour(out_, "rg", InLink ? text_.LinkColour : text_.TextColour);
 }
 
 class TSVGPass : public TTextWalk {
