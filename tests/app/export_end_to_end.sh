@@ -6,16 +6,7 @@
 set -euo pipefail
 quarrion=$1
 cli=$2
-work=$(mktemp -d)
-pid=
-cleanup() {
-  if [[ -n $pid ]]; then
-    kill -9 "$pid" 2>/dev/null || true
-    { wait "$pid"; } 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/xdotool_session.sh"
 fail() {
   echo "FAIL: $*" >&2
   for wid in $(xdotool search --onlyvisible --name . 2>/dev/null); do
@@ -47,38 +38,25 @@ json.dump(deck, sys.stdout)' >"$work/big.json"
 
 "$cli" pdf "$work/talk.qsl" "$work/reference.pdf" >/dev/null || fail "quarrion-cli pdf"
 
-wait_for() {
-  for _ in $(seq 600); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 has_window() { [[ -n $(window "$1") ]]; }
-keys() {
-  local wid
-  wid=$(window "$1")
-  shift
-  [[ -n $wid ]] || return 1
-  xdotool windowfocus --sync "$wid"
-  xdotool key --clearmodifiers "$@"
-}
 
 "$quarrion" "$work/talk.qsl" &
 pid=$!
 wait_for has_window '^Quarrion - talk.qsl$' || fail "the main window did not appear"
 # Ctrl+G until the dialog comes: the first key may come before the window takes input.
+asked() { has_window '^Save as PDF$'; }
 for _ in $(seq 20); do
-  keys '^Quarrion - talk.qsl$' ctrl+g || true
-  if wait_for has_window '^Save as PDF$'; then break; fi
+  keys "$(window '^Quarrion - talk.qsl$')" ctrl+g || true
+  for _ in $(seq 15); do asked && break; sleep 0.2; done
+  asked && break
 done
-has_window '^Save as PDF$' || fail "Generate PDF did not ask for a file name"
+asked || fail "Generate PDF did not ask for a file name"
 out=$work/out/gui.pdf
 mkdir -p "$work/out"
-keys '^Save as PDF$' ctrl+a
+keys "$(window '^Save as PDF$')" ctrl+a || fail "the file dialog went away"
 xdotool type --delay 5 "$out"
-keys '^Save as PDF$' Return
+keys "$(window '^Save as PDF$')" Return || fail "the file dialog went away"
 written() { [[ -s $out ]] && ! has_window '^Save as PDF$'; }
 wait_for written || fail "the designer wrote no PDF to $out"
 # The writer replaces the file in one step, so once it is there it is whole.

@@ -6,16 +6,7 @@
 set -euo pipefail
 quarrion=$1
 cli=$2
-work=$(mktemp -d)
-pid=
-cleanup() {
-  if [[ -n $pid ]]; then
-    kill -9 "$pid" 2>/dev/null || true
-    { wait "$pid"; } 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/xdotool_session.sh"
 
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 mkdir -p "$HOME" "$XDG_CONFIG_HOME/Kelvane"
@@ -38,14 +29,6 @@ fail() {
   ls -la "$recovery" >&2 || true
   exit 1
 }
-# Waits up to 60 s for a command to succeed (the machine may be busy).
-wait_for() {
-  for _ in $(seq 600); do
-    if "$@" >/dev/null; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
 # The visible window whose title is $1 and whose window type contains $2.
 window() {
   local wid
@@ -56,13 +39,6 @@ window() {
     fi
   done
   return 1
-}
-# Gives the window $1 the keyboard and types the keys that follow.
-keys() {
-  local wid=$1
-  shift
-  xdotool windowfocus --sync "$wid"
-  xdotool key --clearmodifiers "$@"
 }
 main_window() { window '^Quarrion - talk.qsl$' NORMAL; }
 copy_written() { compgen -G "$recovery/*.info" >/dev/null; }
