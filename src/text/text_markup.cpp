@@ -85,17 +85,21 @@ std::string ReplaceEntities(std::string_view r, bool payloadAware) {
 
 std::string PairText(unsigned char code) { return std::string{Pair::Lead, char(code)}; }
 
+// A tag from what stands between its angle brackets: the name in lower case, then the
+// attributes.
+TTag ParseTag(std::string_view body, int start, int end) {
+  const std::size_t space = body.find(' ');
+  return {LowerCase(body.substr(0, space)),
+          space == std::string_view::npos ? TResources() : ParseAttributes(body.substr(space)), start, end};
+}
+
 // The tags of s in order. Quotes and plain runs keep their length in parse mode, so a
 // tag's place in the display string is its place in s.
 void ScanTags(std::string_view s, TTagTable& tags) {
   for (std::size_t i = s.find('<'); i != std::string_view::npos; i = s.find('<', i)) {
     const std::size_t close = s.find('>', i + 1);
     if (close == std::string_view::npos) break;
-    std::string_view body = s.substr(i + 1, close - i - 1);
-    std::size_t space = body.find(' ');
-    tags.push_back({LowerCase(body.substr(0, space)),
-                    space == std::string_view::npos ? TResources() : ParseAttributes(body.substr(space)),
-                    int(i), int(close + 1)});
+    tags.push_back(ParseTag(s.substr(i + 1, close - i - 1), int(i), int(close + 1)));
     i = close + 1;
   }
 }
@@ -177,10 +181,8 @@ std::string TPDFText::BuildDisplay(std::string_view s, bool expand, const TQuarr
       }
       std::string_view body = s.substr(i + 1, close - i - 1);
       if (expand) {
-        std::size_t space = body.find(' ');
-        TResources attributes =
-            space == std::string_view::npos ? TResources() : ParseAttributes(body.substr(space));
-        r.append(ExpandTag(LowerCase(body.substr(0, space)), attributes, canvas));
+        const TTag tag = ParseTag(body, 0, 0);
+        r.append(ExpandTag(tag.Name, tag.Attributes, canvas));
       } else {
         r.append(s.substr(i, body.size() + 2));
       }
