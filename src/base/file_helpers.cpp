@@ -12,6 +12,7 @@
 
 #include "base/format_error.h"
 #include "base/atomic_file_writer.h"
+#include "base/inflate_stream.h"
 
 bool WriteFileString(const std::string& path, std::string_view bytes) {
   return WriteFileAtomically(path, bytes, nullptr);
@@ -111,36 +112,12 @@ std::string CompressString(std::string_view bytes) {
 }
 
 std::string DecompressString(std::string_view bytes, std::size_t length) {
-  if (length > kMaxDecompressedLength)
-    throw FormatError("announced length " + std::to_string(length) + " is too large", 4);
-  if (length / kMaxDeflateRatio > bytes.size())
-    throw FormatError("announced length " + std::to_string(length) + " cannot come from " +
-                          std::to_string(bytes.size()) + " compressed bytes",
-                      4);
-  z_stream z{};
-  if (inflateInit(&z) != Z_OK) throw std::runtime_error("zlib cannot start");
-  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
-  z.avail_in = uInt(std::min<std::size_t>(bytes.size(), std::numeric_limits<uInt>::max()));
+  TInflateStream stream(bytes, length);
   // The output grows with what the stream really yields, up to the announced length.
   std::string out(std::min(length, std::max<std::size_t>(bytes.size() * 4, 65536)), '\0');
-  int rc = Z_OK;
-  while (z.total_out < length) {
-    if (z.total_out == out.size()) out.resize(std::min(length, out.size() * 2));
-    z.next_out = reinterpret_cast<Bytef*>(out.data() + z.total_out);
-    z.avail_out = uInt(out.size() - z.total_out);
-    rc = inflate(&z, Z_NO_FLUSH);
-    if (rc != Z_OK) break;
+  while (stream.Total() < length) {
+    if (stream.Total() == out.size()) out.resize(std::min(length, out.size() * 2));
+    stream.Fill(out.data() + stream.Total(), out.size() - stream.Total());
   }
-  std::size_t got = z.total_out;
-  std::string zlibMessage = z.msg ? z.msg : "zlib";
-  inflateEnd(&z);
-  if (got < length) {
-    if (rc == Z_STREAM_END || rc == Z_BUF_ERROR)
-      throw FormatError("compressed data holds " + std::to_string(got) + " of " +
-                            std::to_string(length) + " bytes",
-                        8);
-    throw FormatError("compressed data is damaged (" + zlibMessage + ")", 8);
-  }
-  out.resize(length);
   return out;
 }

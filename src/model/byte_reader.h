@@ -5,17 +5,36 @@
 #include <string>
 #include <string_view>
 
+// Where the bytes of an input that is still being produced come from: the reader asks
+// for more before it calls the input short.
+class TByteSupply {
+ public:
+  virtual ~TByteSupply() = default;
+  // Blocks until more than `ready` bytes of the input can be read and returns how many
+  // can; returns `ready` when no more will come. May throw the producer's own error.
+  virtual std::size_t WaitBeyond(std::size_t ready) = 0;
+};
+
 // Reads the little-endian, byte-oriented stored forms. Never reads past the end: a
 // short input throws FormatError naming the field and the offset.
 class ByteReader {
  public:
   explicit ByteReader(std::string_view data, std::size_t baseOffset = 0)
-      : data_(data), base_(baseOffset) {}
+      : data_(data), ready_(data.size()), base_(baseOffset) {}
+  // An input of known size whose bytes arrive from `supply` while they are read; only
+  // the first `ready` bytes of `data` may be read at the start.
+  ByteReader(std::string_view data, TByteSupply& supply, std::size_t ready)
+      : data_(data), ready_(ready), base_(0), supply_(&supply) {}
 
   std::size_t Position() const { return pos_; }
   std::size_t Remaining() const { return data_.size() - pos_; }
   bool AtEnd() const { return pos_ >= data_.size(); }
-  std::string_view Rest() const { return data_.substr(pos_); }
+  // The unread bytes that have arrived.
+  std::string_view Rest() const { return data_.substr(pos_, ready_ - pos_); }
+  // Whether the unread input begins with `s`, waiting for its bytes if need be.
+  bool StartsWith(std::string_view s) {
+    return Arrived(s.size()) && data_.compare(pos_, s.size(), s) == 0;
+  }
 
   // The reads are inline: loading a document makes millions of them.
   std::uint8_t Byte(const char* field) {
@@ -67,14 +86,19 @@ class ByteReader {
   [[noreturn]] void Fail(const std::string& what) const;
 
  private:
-  void Need(std::size_t count, const char* field) const {
-    if (count > data_.size() - pos_) [[unlikely]]
-      Short(field);
+  void Need(std::size_t count, const char* field) {
+    if (count > ready_ - pos_) [[unlikely]]
+      if (!Arrived(count)) Short(field);
   }
+  // Whether `count` unread bytes can be read, waiting for a supply to deliver them.
+  bool Arrived(std::size_t count) { return count <= ready_ - pos_ || Await(count); }
+  bool Await(std::size_t count);
   [[noreturn]] void Short(const char* field) const;
   std::uint8_t At(std::size_t i) const { return std::uint8_t(data_[i]); }
 
   std::string_view data_;
+  std::size_t ready_;
   std::size_t pos_ = 0;
   std::size_t base_;
+  TByteSupply* supply_ = nullptr;
 };

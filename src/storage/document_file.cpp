@@ -2,12 +2,16 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 
 #include "model/canvas_host.h"
 #include "model/quarrion_canvas.h"
 #include "base/atomic_file_writer.h"
 #include "base/file_helpers.h"
+#include "model/byte_reader.h"
+#include "storage/document_image.h"
+#include "storage/inflating_image.h"
 
 namespace {
 constexpr std::string_view kEnvelope = "GZIP";
@@ -23,6 +27,40 @@ TProgress WithHost(const TProgress& progress, TQuarrionCanvas& canvas) {
 
 void AppendUInt32(std::string& out, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) out.push_back(char((v >> (8 * i)) & 0xFF));
+}
+
+// The image length the envelope announces; nothing for content stored without one.
+std::optional<std::uint32_t> EnvelopeLength(std::string_view content) {
+  if (content.size() <= kEnvelopeHeader || content.compare(0, kEnvelope.size(), kEnvelope) != 0)
+    return std::nullopt;
+  std::uint32_t length = 0;
+  for (int i = 3; i >= 0; --i) length = (length << 8) | std::uint8_t(content[4 + std::size_t(i)]);
+  return length;
+}
+
+// Reads the content into `into` and returns the size of its image. A compressed image is
+// parsed while a worker inflates it. When both the stream and the image are damaged the
+// stream's damage is what is reported, as it would be had the image been read after it.
+std::size_t ReadDocumentContent(std::string_view content, TQuarrionCanvas& into,
+                                const TLookupTableManager& registry, const TProgress& status) {
+  std::optional<std::uint32_t> length = EnvelopeLength(content);
+  if (!length) {
+    status("Parsing file ...");
+    ReadDocumentImage(content, into, registry, status);
+    return content.size();
+  }
+  status("Decompressing file ...");
+  TInflatingImage image(content.substr(kEnvelopeHeader), *length);
+  status("Parsing file ...");
+  try {
+    ByteReader in = image.Reader();
+    ReadDocumentImage(in, into, registry, status);
+  } catch (...) {
+    image.Finish();
+    throw;
+  }
+  image.Finish();
+  return *length;
 }
 }  // namespace
 
@@ -40,12 +78,10 @@ std::string EncodeDocumentContent(std::string image, const TProgress& progress) 
 }
 
 std::string DecodeDocumentContent(std::string content, const TProgress& progress) {
-  if (content.size() <= kEnvelopeHeader || content.compare(0, kEnvelope.size(), kEnvelope) != 0)
-    return content;
+  std::optional<std::uint32_t> length = EnvelopeLength(content);
+  if (!length) return content;
   if (progress) progress("Decompressing file ...");
-  std::uint32_t length = 0;
-  for (int i = 3; i >= 0; --i) length = (length << 8) | std::uint8_t(content[4 + std::size_t(i)]);
-  return DecompressString(std::string_view(content).substr(kEnvelopeHeader), length);
+  return DecompressString(std::string_view(content).substr(kEnvelopeHeader), *length);
 }
 
 TFileResult SaveDocument(TQuarrionCanvas& canvas, const std::string& path,
@@ -80,12 +116,10 @@ TFileResult LoadDocumentFromBytes(TQuarrionCanvas& canvas, std::string fileBytes
   TProgress status = WithHost(progress, canvas);
   try {
     ScrambleBytes(fileBytes);
-    std::string image = DecodeDocumentContent(std::move(fileBytes), status);
-    status("Parsing file ...");
     TQuarrionCanvas loaded;
-    ReadDocumentImage(image, loaded, registry, status);
+    std::size_t imageSize = ReadDocumentContent(fileBytes, loaded, registry, status);
     canvas.TakeDocumentFrom(loaded);
-    result.Bytes = static_cast<long long>(image.size());
+    result.Bytes = static_cast<long long>(imageSize);
     status(name + " opened successfully");
   } catch (const std::exception& e) {
     result.Message = e.what();

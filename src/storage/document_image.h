@@ -6,6 +6,7 @@
 
 #include "base/file_result.h"
 
+class ByteReader;
 class TQuarrionCanvas;
 class TLookupTableManager;
 
@@ -27,3 +28,6 @@ void WriteDocumentImage(TQuarrionCanvas& canvas, const TLookupTableManager& regi
 // input: a wrong magic ("Wrong file type"), anything ending early, an unregistered class.
 void ReadDocumentImage(std::string_view image, TQuarrionCanvas& into,
                        const TLookupTableManager& registry, const TProgress& progress);
+// The same from a reader, which may be reading an image that is still arriving.
+void ReadDocumentImage(ByteReader& in, TQuarrionCanvas& into, const TLookupTableManager& registry,
+                       const TProgress& progress);

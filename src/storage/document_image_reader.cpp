@@ -111,8 +111,7 @@ TObjectsRead ReadObjects(ByteReader& in, int pageCount, const TLookupTableManage
   // Objects take some tens of bytes each: a guess that saves most regrowth, capped so
   // that large pictures in the resources do not inflate it.
   read.Objects.reserve(std::min<std::size_t>(in.Remaining() / 64, 1 << 16));
-  auto atResources = [&in] { return in.Rest().substr(0, kResourcesMarker.size()) == kResourcesMarker; };
-  for (std::size_t i = 0; !in.AtEnd() && !atResources(); ++i) {
+  for (std::size_t i = 0; !in.AtEnd() && !in.StartsWith(kResourcesMarker); ++i) {
     const TObjectRecord r = ReadObjectRecord(in);
     if (!read.Damage) ReadObject(r, i, registry, read);
   }
@@ -157,6 +156,11 @@ void ReadBackground(TQuarrionCanvas& into) {
 void ReadDocumentImage(std::string_view image, TQuarrionCanvas& into,
                        const TLookupTableManager& registry, const TProgress& progress) {
   ByteReader in(image);
+  ReadDocumentImage(in, into, registry, progress);
+}
+
+void ReadDocumentImage(ByteReader& in, TQuarrionCanvas& into, const TLookupTableManager& registry,
+                       const TProgress& progress) {
   int shown = ReadHeader(in, into);
   Report(progress, "Loading page information ...");
   ReadPages(in, into);

@@ -1,0 +1,53 @@
+#include "base/inflate_stream.h"
+
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+#include <string>
+
+#include <zlib.h>
+
+#include "base/file_helpers.h"
+#include "base/format_error.h"
+
+struct TInflateStream::State {
+  z_stream Z{};
+};
+
+TInflateStream::TInflateStream(std::string_view bytes, std::size_t length) : length_(length) {
+  if (length > kMaxDecompressedLength)
+    throw FormatError("announced length " + std::to_string(length) + " is too large", 4);
+  if (length / kMaxDeflateRatio > bytes.size())
+    throw FormatError("announced length " + std::to_string(length) + " cannot come from " +
+                          std::to_string(bytes.size()) + " compressed bytes",
+                      4);
+  state_ = std::make_unique<State>();
+  z_stream& z = state_->Z;
+  if (inflateInit(&z) != Z_OK) throw std::runtime_error("zlib cannot start");
+  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
+  z.avail_in = uInt(std::min<std::size_t>(bytes.size(), std::numeric_limits<uInt>::max()));
+}
+
+TInflateStream::~TInflateStream() {
+  if (state_) inflateEnd(&state_->Z);
+}
+
+std::size_t TInflateStream::Total() const { return state_->Z.total_out; }
+
+void TInflateStream::Fill(char* out, std::size_t room) {
+  z_stream& z = state_->Z;
+  const std::size_t goal = z.total_out + room;
+  int rc = Z_OK;
+  while (z.total_out < goal) {
+    z.next_out = reinterpret_cast<Bytef*>(out + (room - (goal - z.total_out)));
+    z.avail_out = uInt(std::min<std::size_t>(goal - z.total_out, std::numeric_limits<uInt>::max()));
+    rc = inflate(&z, Z_NO_FLUSH);
+    if (rc != Z_OK) break;
+  }
+  if (z.total_out == goal) return;
+  if (rc == Z_STREAM_END || rc == Z_BUF_ERROR)
+    throw FormatError("compressed data holds " + std::to_string(z.total_out) + " of " +
+                          std::to_string(length_) + " bytes",
+                      8);
+  throw FormatError(std::string("compressed data is damaged (") + (z.msg ? z.msg : "zlib") + ")", 8);
+}
