@@ -17,5 +17,19 @@ double MedianSeconds(int runs, F&& f) {
   return times[times.size() / 2];
 }
 
+// The same, calling `prepare` untimed before each call of f.
+template <class P, class F>
+double MedianSecondsAfter(int runs, P&& prepare, F&& f) {
+  std::vector<double> times;
+  for (int r = 0; r < runs; ++r) {
+    prepare();
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
 // Peak resident memory of this process so far, in megabytes (getrusage).
 double PeakMemoryMB();

@@ -76,44 +76,47 @@ void ReadDocumentRecord(ByteReader& in, TQuarrionCanvas& into) {
   in.Skip(63, "document record");
 }
 
-// The objects of the records, read as the records are walked: one pass over the bytes.
-// Damage in an object is kept for later, because damage in the framing of a later record
-// or of the resources is what the reader reports first; nothing after the first damaged
-// object is built.
+// The objects of the records, built and put on their pages as the records are walked: one
+// pass over the bytes, each object handled while it is fresh in the cache. Damage in an
+// object is kept for later, because damage in the framing of a later record or of the
+// resources is what the reader reports first; nothing after the first damaged object is
+// built. The canvas is thrown away when anything is damaged.
 struct TObjectsRead {
-  std::vector<std::unique_ptr<TPDFObject>> Objects;
-  std::vector<std::size_t> PerPage;  // objects on each page
+  // Images take their pictures from the resources, which follow the objects: they are on
+  // their pages already and take the pictures once the resources are read.
+  std::vector<TPDFObject*> Images;
   std::optional<FormatError> Damage;
 };
 
 void ReadObject(const TObjectRecord& r, std::size_t number, const TLookupTableManager& registry,
-                TObjectsRead& read) {
+                TQuarrionCanvas& into, TObjectsRead& read) {
   try {
     std::unique_ptr<TPDFObject> obj = CreateRecordObject(r, registry, number);
-    if (obj->PageIndex >= int(read.PerPage.size())) {
+    if (obj->PageIndex >= into.PageCount()) {
       read.Damage = FormatError("object " + std::to_string(number + 1) + " (class " +
                                     std::to_string(r.ID) + ") is damaged: it names page " +
                                     std::to_string(obj->PageIndex + 1) + " of " +
-                                    std::to_string(read.PerPage.size()),
+                                    std::to_string(into.PageCount()),
                                 r.Offset);
       return;
     }
-    ++read.PerPage[std::size_t(obj->PageIndex)];
-    read.Objects.push_back(std::move(obj));
+    obj->Deleted = false;
+    if (obj->IsA(ClassId::Image)) {
+      obj->TPDFObject::SetOwner(&into);  // joins without looking for its picture yet
+      read.Images.push_back(obj.get());
+    }
+    into.SetPageIndexQuietly(obj->PageIndex);
+    into.Add(std::move(obj));
   } catch (const FormatError& e) {
     read.Damage = e;
   }
 }
 
-TObjectsRead ReadObjects(ByteReader& in, int pageCount, const TLookupTableManager& registry) {
+TObjectsRead ReadObjects(ByteReader& in, TQuarrionCanvas& into, const TLookupTableManager& registry) {
   TObjectsRead read;
-  read.PerPage.resize(std::size_t(pageCount));
-  // Objects take some tens of bytes each: a guess that saves most regrowth, capped so
-  // that large pictures in the resources do not inflate it.
-  read.Objects.reserve(std::min<std::size_t>(in.Remaining() / 64, 1 << 16));
   for (std::size_t i = 0; !in.AtEnd() && !in.StartsWith(kResourcesMarker); ++i) {
     const TObjectRecord r = ReadObjectRecord(in);
-    if (!read.Damage) ReadObject(r, i, registry, read);
+    if (!read.Damage) ReadObject(r, i, registry, into, read);
   }
   return read;
 }
@@ -126,15 +129,9 @@ void ReadResources(ByteReader& in, TResourceManager& store) {
   }
 }
 
-// Each page's list is sized once, then the objects join their pages in file order.
-void AddObjects(TObjectsRead& read, TQuarrionCanvas& into) {
-  for (std::size_t p = 0; p < read.PerPage.size(); ++p)
-    into.Pages()[p].Objects.reserve(read.PerPage[p]);
-  for (auto& obj : read.Objects) {
-    obj->Deleted = false;
-    into.SetPageIndexQuietly(obj->PageIndex);
-    into.Add(std::move(obj));
-  }
+// Each image, in file order, takes its picture now that the resources are there.
+void LoadPictures(const TObjectsRead& read, TQuarrionCanvas& into) {
+  for (TPDFObject* image : read.Images) image->SetOwner(&into);
 }
 
 void ReadBackground(TQuarrionCanvas& into) {
@@ -167,7 +164,7 @@ void ReadDocumentImage(ByteReader& in, TQuarrionCanvas& into, const TLookupTable
   Report(progress, "Loading document information ...");
   ReadDocumentRecord(in, into);
   Report(progress, "Loading object information ...");
-  TObjectsRead objects = ReadObjects(in, into.PageCount(), registry);
+  TObjectsRead objects = ReadObjects(in, into, registry);
   if (!in.AtEnd()) {
     in.Skip(kResourcesMarker.size(), "resources marker");
     Report(progress, "Loading resources ...");
@@ -181,7 +178,7 @@ void ReadDocumentImage(ByteReader& in, TQuarrionCanvas& into, const TLookupTable
     ~PictureMemory() { Store.RememberDecodedPictures(false); }
   } memory{into.Resources};
   into.Resources.RememberDecodedPictures(true);
-  AddObjects(objects, into);
+  LoadPictures(objects, into);
   ReadBackground(into);
   into.SetPageIndexQuietly(shown);
 }
