@@ -1,12 +1,25 @@
 #include "storage/inflating_image.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <system_error>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 // Small enough that the reader starts early and rarely waits long; large enough that
 // handing over a slice costs nothing next to inflating it.
 constexpr std::size_t kSlice = 64 * 1024;
+// Documents inflate to about ten times their stream.
+constexpr std::size_t kPlausibleRatio = 32;
+
+// Slices shrink towards the end, so that what the reader still has to do once the last
+// byte is in is small.
+std::size_t SliceAt(std::size_t done, std::size_t length) {
+  const std::size_t left = length - done;
+  return std::min(left, std::clamp<std::size_t>(left / 4, 4096, kSlice));
+}
 }  // namespace
 
 // The buffer is left uninitialised: a forged length costs address space, not memory,
@@ -17,7 +30,23 @@ TInflatingImage::TInflatingImage(std::string_view compressed, std::size_t length
     worker_ = std::thread([this] { Inflate(); });
   } catch (const std::system_error&) {
     Inflate();  // no thread to be had: inflate here, then read as usual
+    return;
   }
+  PrefaultBuffer(compressed.size());
+}
+
+// Has the kernel map the buffer's pages while the worker starts, rather than one page
+// fault at a time on the worker's path. Only as much as a real stream of that size
+// plausibly holds, so that a forged length still costs no memory.
+void TInflatingImage::PrefaultBuffer([[maybe_unused]] std::size_t compressedSize) {
+#ifdef MADV_POPULATE_WRITE
+  const std::size_t length = std::min(stream_.Length(), compressedSize * kPlausibleRatio);
+  const std::uintptr_t page = std::uintptr_t(::sysconf(_SC_PAGESIZE));
+  const std::uintptr_t from = std::uintptr_t(buffer_.get()) & ~(page - 1);
+  const std::uintptr_t to = std::uintptr_t(buffer_.get()) + length;
+  // A hint: where the kernel cannot, the pages fault in as the worker reaches them.
+  if (length > 0) ::madvise(reinterpret_cast<void*>(from), to - from, MADV_POPULATE_WRITE);
+#endif
 }
 
 TInflatingImage::~TInflatingImage() {
@@ -28,7 +57,7 @@ void TInflatingImage::Inflate() noexcept {
   std::exception_ptr error;
   try {
     for (std::size_t done = 0; done < stream_.Length();) {
-      const std::size_t n = std::min(kSlice, stream_.Length() - done);
+      const std::size_t n = SliceAt(done, stream_.Length());
       stream_.Fill(buffer_.get() + done, n);
       done += n;
       {

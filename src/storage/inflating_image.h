@@ -32,6 +32,7 @@ class TInflatingImage final : public TByteSupply {
 
  private:
   void Inflate() noexcept;
+  void PrefaultBuffer(std::size_t compressedSize);
 
   TInflateStream stream_;
   std::unique_ptr<char[]> buffer_;
