@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <exception>
@@ -39,6 +40,8 @@ class TInflatingImage final : public TByteSupply {
   std::mutex mutex_;
   std::condition_variable arrived_;
   std::size_t ready_ = 0;
+  std::atomic<std::size_t> published_{0};  // ready_, for a reader that watches
+  bool spin_ = std::thread::hardware_concurrency() > 1;
   bool finished_ = false;
   std::exception_ptr error_;
   std::thread worker_;
