@@ -1,6 +1,7 @@
 // JPEG through libjpeg. libjpeg reports fatal errors through a callback that must not
 // return; it jumps back to the session here, so a damaged file fails the load instead of
 // ending the program.
+#include <bit>
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE
 #include <vector>
@@ -37,19 +38,52 @@ struct Session {
 
 void StoreRow(const Session& s, int y, int outComponents, TBitmap& bitmap) {
   const JSAMPLE* p = s.Row.data();
-  const int width = bitmap.Width();
-  for (int x = 0; x < width; ++x, p += outComponents) {
-    TColor c;
+  const std::size_t width = std::size_t(bitmap.Width());
+  TColor* out = bitmap.Pixels().data() + std::size_t(y) * width;
+  for (std::size_t x = 0; x < width; ++x, p += outComponents) {
     if (outComponents == 1) {
-      c = RGBColour(p[0], p[0], p[0]);
+      out[x] = RGBColour(p[0], p[0], p[0]);
     } else if (outComponents == 4) {
       // Adobe writes CMYK inverted, which is what nearly every CMYK JPEG holds.
-      c = RGBColour(p[0] * p[3] / 255, p[1] * p[3] / 255, p[2] * p[3] / 255);
+      out[x] = RGBColour(p[0] * p[3] / 255, p[1] * p[3] / 255, p[2] * p[3] / 255);
     } else {
-      c = RGBColour(p[0], p[1], p[2]);
+      out[x] = RGBColour(p[0], p[1], p[2]);
     }
-    bitmap.SetPixel(x, y, c);
   }
+}
+
+// The output for a colour picture. Where the library offers it, red, green, blue and a
+// spare byte: on a little-endian machine that is a TColor once the spare byte is cleared,
+// so the rows are decoded straight into the bitmap.
+J_COLOR_SPACE ColourOutput() {
+#ifdef JCS_EXTENSIONS
+  if constexpr (std::endian::native == std::endian::little) return JCS_EXT_RGBX;
+#endif
+  return JCS_RGB;
+}
+
+bool ReadRowsIntoBitmap(Session& s, TBitmap& bitmap) {
+  static_assert(sizeof(TColor) == 4);
+  const std::size_t width = std::size_t(bitmap.Width());
+  TColor* pixels = bitmap.Pixels().data();
+  while (s.Info.output_scanline < s.Info.output_height) {
+    TColor* line = pixels + std::size_t(s.Info.output_scanline) * width;
+    JSAMPROW row = reinterpret_cast<JSAMPROW>(line);
+    if (jpeg_read_scanlines(&s.Info, &row, 1) != 1) return false;
+    for (std::size_t x = 0; x < width; ++x) line[x] &= 0xFFFFFF;
+  }
+  return true;
+}
+
+bool ReadRows(Session& s, int components, TBitmap& bitmap) {
+  s.Row.resize(std::size_t(bitmap.Width()) * std::size_t(components));
+  while (s.Info.output_scanline < s.Info.output_height) {
+    JSAMPROW row = s.Row.data();
+    const int y = int(s.Info.output_scanline);
+    if (jpeg_read_scanlines(&s.Info, &row, 1) != 1) return false;
+    StoreRow(s, y, components, bitmap);
+  }
+  return true;
 }
 
 bool Run(Session& s, std::string_view bytes, TDecodedPicture& out, std::size_t maxPixels) {
@@ -71,20 +105,15 @@ bool Run(Session& s, std::string_view bytes, TDecodedPicture& out, std::size_t m
   else if (s.Info.num_components == 1)
     s.Info.out_color_space = JCS_GRAYSCALE;
   else
-    s.Info.out_color_space = JCS_RGB;
+    s.Info.out_color_space = ColourOutput();
+  const bool direct = s.Info.out_color_space == ColourOutput() && ColourOutput() != JCS_RGB;
   jpeg_start_decompress(&s.Info);
   const int components = s.Info.output_components;
-  if (components != 1 && components != 3 && components != 4) return false;
+  if (direct ? components != 4 : components != 1 && components != 3 && components != 4) return false;
 
   out.Components = s.Info.num_components;
   out.Bitmap = TBitmap(int(w), int(h));
-  s.Row.resize(w * std::size_t(components));
-  while (s.Info.output_scanline < s.Info.output_height) {
-    JSAMPROW row = s.Row.data();
-    const int y = int(s.Info.output_scanline);
-    if (jpeg_read_scanlines(&s.Info, &row, 1) != 1) return false;
-    StoreRow(s, y, components, out.Bitmap);
-  }
+  if (!(direct ? ReadRowsIntoBitmap(s, out.Bitmap) : ReadRows(s, components, out.Bitmap))) return false;
   jpeg_finish_decompress(&s.Info);
   out.Format = TPictureFormat::JPEG;
   return true;
