@@ -34,6 +34,18 @@ TInflateStream::~TInflateStream() {
 
 std::size_t TInflateStream::Total() const { return state_->Z.total_out; }
 
+// Every announced byte is out. Without room for more, zlib still reads on to the end of
+// the stream and compares its check value; a stream that holds more than announced keeps
+// the rest unread, as before. Only damage it meets on the way is reported.
+void TInflateStream::CheckEnd() {
+  z_stream& z = state_->Z;
+  Bytef none = 0;
+  z.next_out = &none;
+  z.avail_out = 0;
+  if (inflate(&z, Z_NO_FLUSH) == Z_DATA_ERROR)
+    throw FormatError(std::string("compressed data is damaged (") + (z.msg ? z.msg : "zlib") + ")", 8);
+}
+
 void TInflateStream::Fill(char* out, std::size_t room) {
   z_stream& z = state_->Z;
   const std::size_t goal = z.total_out + room;
@@ -44,7 +56,10 @@ void TInflateStream::Fill(char* out, std::size_t room) {
     rc = inflate(&z, Z_NO_FLUSH);
     if (rc != Z_OK) break;
   }
-  if (z.total_out == goal) return;
+  if (z.total_out == goal) {
+    if (goal == length_) CheckEnd();
+    return;
+  }
   if (rc == Z_STREAM_END || rc == Z_BUF_ERROR)
     throw FormatError("compressed data holds " + std::to_string(z.total_out) + " of " +
                           std::to_string(length_) + " bytes",

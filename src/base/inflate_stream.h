@@ -18,12 +18,16 @@ class TInflateStream {
   TInflateStream& operator=(const TInflateStream&) = delete;
 
   // Fills out[0, room) with the next bytes of the stream; `room` must not go past the
-  // announced length. Throws FormatError when the stream cannot fill it.
+  // announced length. Throws FormatError when the stream cannot fill it, or, once the
+  // announced length is reached, when what follows in the stream (its check value, say)
+  // is damaged.
   void Fill(char* out, std::size_t room);
   std::size_t Total() const;
   std::size_t Length() const { return length_; }
 
  private:
+  void CheckEnd();
+
   struct State;
   std::unique_ptr<State> state_;
   std::size_t length_;

@@ -54,6 +54,39 @@ TEST(CompressString, RoundTripsAndRefusesForgedLengths) {
   EXPECT_THROW(DecompressString(std::string(2000000, 'x'), kMaxDecompressedLength + 1), FormatError);
 }
 
+// Deflate has no check of its own: a damaged stream can decode to other bytes of the
+// right length. Its check value catches that, except where the damage makes the stream
+// longer than announced, whose rest is never read (the announced bytes are what counts).
+TEST(DecompressString, DamageThatKeepsTheLengthIsCaughtByTheCheckValue) {
+  std::string data;
+  for (int i = 0; i < 5000; ++i) data += "word" + std::to_string(i % 97) + " ";
+  const std::string z = CompressString(data);
+  std::string badCheck = z;
+  badCheck.back() = char(badCheck.back() ^ 1);
+  EXPECT_THROW(DecompressString(badCheck, data.size()), FormatError);
+  int wrongBytes = 0;
+  for (std::size_t i = 2; i < z.size(); ++i)
+    for (int bit = 0; bit < 8; ++bit) {
+      std::string damaged = z;
+      damaged[i] = char(damaged[i] ^ (1 << bit));
+      std::string out;
+      try {
+        out = DecompressString(damaged, data.size());
+      } catch (const FormatError&) {
+        continue;
+      }
+      if (out == data) continue;
+      ++wrongBytes;
+      try {
+        DecompressString(damaged, data.size() + 1);
+      } catch (const FormatError& e) {
+        EXPECT_EQ(std::string(e.what()).find("holds"), std::string::npos)
+            << "byte " << i << " bit " << bit << ": other bytes of the announced length got through";
+      }
+    }
+  EXPECT_LT(wrongBytes, int(z.size()) * 2) << "most damage must be caught";
+}
+
 TEST(CompressString, HighestRatioStaysWithinTheLimit) {
   // Zeros are deflate's best case; the refusal bound must still accept them.
   std::string zeros(8 << 20, '\0');
