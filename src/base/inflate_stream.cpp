@@ -14,6 +14,12 @@ struct TInflateStream::State {
   z_stream Z{};
 };
 
+namespace {
+[[noreturn]] void ThrowDamaged(const z_stream& z) {
+  throw FormatError(std::string("compressed data is damaged (") + (z.msg ? z.msg : "zlib") + ")", 8);
+}
+}  // namespace
+
 TInflateStream::TInflateStream(std::string_view bytes, std::size_t length) : length_(length) {
   if (length > kMaxDecompressedLength)
     throw FormatError("announced length " + std::to_string(length) + " is too large", 4);
@@ -42,8 +48,7 @@ void TInflateStream::CheckEnd() {
   Bytef none = 0;
   z.next_out = &none;
   z.avail_out = 0;
-  if (inflate(&z, Z_NO_FLUSH) == Z_DATA_ERROR)
-    throw FormatError(std::string("compressed data is damaged (") + (z.msg ? z.msg : "zlib") + ")", 8);
+  if (inflate(&z, Z_NO_FLUSH) == Z_DATA_ERROR) ThrowDamaged(z);
 }
 
 void TInflateStream::Fill(char* out, std::size_t room) {
@@ -64,5 +69,5 @@ void TInflateStream::Fill(char* out, std::size_t room) {
     throw FormatError("compressed data holds " + std::to_string(z.total_out) + " of " +
                           std::to_string(length_) + " bytes",
                       8);
-  throw FormatError(std::string("compressed data is damaged (") + (z.msg ? z.msg : "zlib") + ")", 8);
+  ThrowDamaged(z);
 }

@@ -63,9 +63,8 @@ void TInflatingImage::Inflate() noexcept {
       done += n;
       {
         std::lock_guard lock(mutex_);
-        ready_ = done;
+        ready_.store(done, std::memory_order_release);
       }
-      published_.store(done, std::memory_order_release);
       arrived_.notify_one();
     }
   } catch (...) {
@@ -85,14 +84,15 @@ std::size_t TInflatingImage::WaitBeyond(std::size_t ready) {
   if (spin_) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(100);
     do {
-      const std::size_t now = published_.load(std::memory_order_acquire);
+      const std::size_t now = ready_.load(std::memory_order_acquire);
       if (now > ready) return now;
     } while (std::chrono::steady_clock::now() < until);
   }
   std::unique_lock lock(mutex_);
-  arrived_.wait(lock, [&] { return ready_ > ready || finished_; });
-  if (ready_ <= ready && error_) std::rethrow_exception(error_);
-  return ready_;
+  arrived_.wait(lock, [&] { return ready_.load() > ready || finished_; });
+  const std::size_t now = ready_.load();
+  if (now <= ready && error_) std::rethrow_exception(error_);
+  return now;
 }
 
 void TInflatingImage::Finish() {

@@ -39,8 +39,9 @@ class TInflatingImage final : public TByteSupply {
   std::unique_ptr<char[]> buffer_;
   std::mutex mutex_;
   std::condition_variable arrived_;
-  std::size_t ready_ = 0;
-  std::atomic<std::size_t> published_{0};  // ready_, for a reader that watches
+  // Bytes inflated so far; stored under the mutex, so a sleeping reader is not missed,
+  // and read without it by a reader that watches.
+  std::atomic<std::size_t> ready_{0};
   bool spin_ = std::thread::hardware_concurrency() > 1;
   bool finished_ = false;
   std::exception_ptr error_;
