@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-base-private-dev libgl-dev
   libgtest-dev libgmock-dev
-  zlib1g-dev libjpeg-dev libstb-dev nlohmann-json3-dev
+  zlib1g-dev libdeflate-dev libjpeg-dev libstb-dev nlohmann-json3-dev
   libcairo2-dev
   qpdf poppler-utils mupdf-tools libxml2-utils librsvg2-bin python3-jsonschema
   xvfb xauth libx11-dev fonts-urw-base35 fonts-dejavu-core

@@ -16,6 +16,17 @@ void TQuarrionCanvas::FireSelectionChanged() {
   if (OnSelectionChanged) OnSelectionChanged();
 }
 
+namespace {
+TPage NewPage(bool useMaster, bool isMaster) {
+  TPage page;
+  page.IsMaster = isMaster;
+  page.UseMaster = useMaster;
+  page.Title = "New Slide";
+  page.MinorEntry = page.Title;
+  return page;
+}
+}  // namespace
+
 void TQuarrionCanvas::SetPage(int value) {
   page_ = value;
   selection_.clear();
@@ -28,8 +39,16 @@ void TQuarrionCanvas::SetPage(int value) {
 void TQuarrionCanvas::SetPageCount(int value) {
   EventsEnabled = false;
   value = std::clamp(value, 0, MaxPages);
-  if (value >= PageCount()) {
-    while (PageCount() < value) AddPage(256, true, false);
+  if (value > PageCount()) {
+    // What AddPage does for each new last page, done once: a history walk per page made
+    // growing a document quadratic in its pages.
+    const bool wasUndoable = Undoable;
+    Undoable = false;
+    ClearUndo();
+    pages_.reserve(std::size_t(value));
+    while (PageCount() < value) pages_.push_back(NewPage(true, false));
+    SetPage(value - 1);
+    Undoable = wasUndoable;
   } else {
     for (int i = PageCount() - 1; i >= value; --i) RemovePage(i);
   }
@@ -46,12 +65,7 @@ bool TQuarrionCanvas::AddPage(int index, bool useMaster, bool isMaster) {
   if (index < 0) index = 0;
   selection_.clear();
   if (EventsEnabled) FireSelectionChanged();
-  TPage page;
-  page.IsMaster = isMaster;
-  page.UseMaster = useMaster;
-  page.Title = "New Slide";
-  page.MinorEntry = page.Title;
-  pages_.insert(pages_.begin() + index, std::move(page));
+  pages_.insert(pages_.begin() + index, NewPage(useMaster, isMaster));
   SetPage(index);
   Undoable = wasUndoable;
   return true;

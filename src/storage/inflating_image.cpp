@@ -24,21 +24,34 @@ std::size_t SliceAt(std::size_t done, std::size_t length) {
 }  // namespace
 
 // The buffer is left uninitialised: a forged length costs address space, not memory,
-// until the stream really fills it.
+// until the stream really fills it. The first slice is inflated here, before the worker
+// is started: the reader can begin at once instead of waiting for a thread to come up.
 TInflatingImage::TInflatingImage(std::string_view compressed, std::size_t length)
     : stream_(compressed, length), buffer_(new char[std::max<std::size_t>(length, 1)]) {
+  std::size_t done = 0;
   try {
-    worker_ = std::thread([this] { Inflate(); });
-  } catch (const std::system_error&) {
-    Inflate();  // no thread to be had: inflate here, then read as usual
+    done = InflateSlice(0);
+  } catch (...) {
+    Finished(std::current_exception());
     return;
   }
-  PrefaultBuffer(compressed.size());
+  if (done == length) {
+    Finished(nullptr);
+    return;
+  }
+  try {
+    worker_ = std::thread([this, done, size = compressed.size()] {
+      PrefaultBuffer(size);
+      Inflate(done);
+    });
+  } catch (const std::system_error&) {
+    Inflate(done);  // no thread to be had: inflate here, then read as usual
+  }
 }
 
-// Has the kernel map the buffer's pages while the worker starts, rather than one page
-// fault at a time on the worker's path. Only as much as a real stream of that size
-// plausibly holds, so that a forged length still costs no memory.
+// Has the kernel map the rest of the buffer's pages in one go, rather than one page
+// fault at a time while inflating. Only as much as a real stream of that size plausibly
+// holds, so that a forged length still costs no memory.
 void TInflatingImage::PrefaultBuffer([[maybe_unused]] std::size_t compressedSize) {
 #ifdef MADV_POPULATE_WRITE
   const std::size_t length = std::min(stream_.Length(), compressedSize * kPlausibleRatio);
@@ -54,22 +67,31 @@ TInflatingImage::~TInflatingImage() {
   if (worker_.joinable()) worker_.join();
 }
 
-void TInflatingImage::Inflate() noexcept {
+// Inflates the next slice and hands it to the reader; returns the bytes now out.
+std::size_t TInflatingImage::InflateSlice(std::size_t done) {
+  const std::size_t n = SliceAt(done, stream_.Length());
+  stream_.Fill(buffer_.get() + done, n);
+  done += n;
+  {
+    std::lock_guard lock(mutex_);
+    ready_.store(done, std::memory_order_release);
+  }
+  arrived_.notify_one();
+  return done;
+}
+
+void TInflatingImage::Inflate(std::size_t done) noexcept {
   std::exception_ptr error;
   try {
-    for (std::size_t done = 0; done < stream_.Length();) {
-      const std::size_t n = SliceAt(done, stream_.Length());
-      stream_.Fill(buffer_.get() + done, n);
-      done += n;
-      {
-        std::lock_guard lock(mutex_);
-        ready_.store(done, std::memory_order_release);
-      }
-      arrived_.notify_one();
-    }
+    while (done < stream_.Length()) done = InflateSlice(done);
   } catch (...) {
     error = std::current_exception();
   }
+  Finished(error);
+}
+
+// The end: everything inflated, or the stream's error.
+void TInflatingImage::Finished(std::exception_ptr error) {
   {
     std::lock_guard lock(mutex_);
     error_ = error;

@@ -14,7 +14,8 @@
 
 // A compressed document image inflated on a worker thread while the caller reads the
 // part that has arrived, so that parsing overlaps inflating. The image is as long as
-// announced; the reader waits at its edge.
+// announced; the reader waits at its edge. The first piece is inflated on the caller's
+// thread before the worker starts.
 class TInflatingImage final : public TByteSupply {
  public:
   // Throws FormatError at once for a length the input cannot reach, as DecompressString
@@ -32,7 +33,9 @@ class TInflatingImage final : public TByteSupply {
   void Finish();
 
  private:
-  void Inflate() noexcept;
+  std::size_t InflateSlice(std::size_t done);
+  void Inflate(std::size_t done) noexcept;
+  void Finished(std::exception_ptr error);
   void PrefaultBuffer(std::size_t compressedSize);
 
   TInflateStream stream_;

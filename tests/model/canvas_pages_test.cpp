@@ -110,6 +110,32 @@ TEST(CanvasPages, PageCountGrowsAndShrinksWithoutEvents) {
   EXPECT_EQ(log.Count("page"), 0);
 }
 
+TEST(CanvasPages, GrowingThePageCountAddsNewSlidesAndEndsTheHistory) {
+  TQuarrionCanvas c;
+  c.Undoable = true;
+  c.Add(std::make_unique<TPDFRectangle>(0, 0, 10, 10));
+  c.Add(std::make_unique<TPDFRectangle>(5, 5, 20, 20));
+  c.AddToSelection(1);
+  c.DeleteSelected();  // kept, marked deleted, for undo
+  ASSERT_TRUE(c.UndoPossible());
+  c.Pages()[0].Title = "First";
+  c.SetPageCount(4);
+  EXPECT_FALSE(c.UndoPossible());
+  EXPECT_TRUE(c.Undoable);
+  ASSERT_EQ(c.Pages()[0].Objects.size(), 1u) << "the deleted object goes with the history";
+  EXPECT_EQ(c.Pages()[0].Title, "First");
+  for (int p = 1; p < 4; ++p) {
+    const TPage& page = c.Pages()[std::size_t(p)];
+    EXPECT_EQ(page.Title, "New Slide");
+    EXPECT_EQ(page.MinorEntry, "New Slide");
+    EXPECT_TRUE(page.MajorEntry.empty());
+    EXPECT_TRUE(page.UseMaster);
+    EXPECT_FALSE(page.IsMaster);
+    EXPECT_TRUE(page.Objects.empty());
+  }
+  EXPECT_TRUE(c.Selection().empty());
+}
+
 TEST(CanvasPages, AbsolutePagesAndMasterRule) {
   TQuarrionCanvas c;
   SetMasters(c, {false, true, false, false});

@@ -74,13 +74,19 @@ TEST(InflatingImage, DamageAnywhereEndsAsIfInflatedFirst) {
   ASSERT_GT(image.size(), 4u * 64 * 1024) << "the image must arrive in several pieces";
   const std::string stream = CompressString(image);
   ExpectSameOutcome(Envelope(image, stream), "intact");
-  for (std::size_t i = 1; i < 12; ++i) {
-    const std::size_t at = stream.size() * i / 12;
+  // The first piece is inflated before the worker starts: damage in it as well.
+  const std::size_t early[] = {3, 40, 900};
+  for (std::size_t i = 1; i < 12 + std::size(early); ++i) {
+    const std::size_t at = i < 12 ? stream.size() * i / 12 : early[i - 12];
     ExpectSameOutcome(Envelope(image, stream.substr(0, at)), "stream cut at " + std::to_string(at));
     std::string flipped = stream;
     flipped[at] = char(~flipped[at]);
     ExpectSameOutcome(Envelope(image, flipped), "stream byte flipped at " + std::to_string(at));
   }
+  std::string wrongCheck = stream;
+  wrongCheck.back() ^= 1;
+  ExpectSameOutcome(Envelope(image, wrongCheck), "check value damaged");
+  ASSERT_NE(Loaded(Envelope(image, wrongCheck)).find("incorrect data check"), std::string::npos);
   // The image damaged near its start, where the reader stops long before the stream ends;
   // with the stream intact, and with the stream cut or damaged further on as well.
   const std::size_t firstObject = kHeaderSize + 76 * std::size_t(std::uint8_t(image[4])) + 85;
