@@ -235,6 +235,8 @@ class TQuarrionCanvas {
 
  private:
   void FireSelectionChanged();
+  // Empties the undo history (ClearUndo without removing the objects marked deleted).
+  void ForgetUndoSteps();
   void RenumberUndo(int page, int oldIndex, int newIndex);
   void MoveObject(int page, int from, int to);
   // Mouse helpers (quarrion_canvas_mouse.cpp).

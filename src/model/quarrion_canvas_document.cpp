@@ -13,8 +13,14 @@ void TQuarrionCanvas::TakeDocumentFrom(TQuarrionCanvas& loaded) {
   pages_ = std::move(loaded.pages_);
   int shown = std::clamp(loaded.page_, 0, std::max(PageCount() - 1, 0));
   if (pages_.empty()) pages_.emplace_back();
+  // The store first: images joining look their pictures up in it.
+  Resources = std::move(loaded.Resources);
+  bool anyDeleted = false;
   for (auto& page : pages_)
-    for (auto& obj : page.Objects) obj->SetOwner(this);
+    for (auto& obj : page.Objects) {
+      obj->SetOwner(this);
+      anyDeleted |= obj->Deleted;
+    }
 
   PageWidth = loaded.PageWidth;
   PageHeight = loaded.PageHeight;
@@ -24,7 +30,6 @@ void TQuarrionCanvas::TakeDocumentFrom(TQuarrionCanvas& loaded) {
   NextObjectID = loaded.NextObjectID;
   DocumentInfo = std::move(loaded.DocumentInfo);
   if (DocumentInfo.BackgroundGradient) DocumentInfo.BackgroundGradient->SetOwner(this);
-  Resources = std::move(loaded.Resources);
 
   // The objects of the replaced document leave for good, as they do with Clear. The new
   // document is already in place, so a listener never sees a canvas without pages.
@@ -41,7 +46,12 @@ void TQuarrionCanvas::TakeDocumentFrom(TQuarrionCanvas& loaded) {
   loaded.AddPage(0, true, false);
 
   ClearStatic();
-  ClearUndo();
+  // Only an object marked deleted (kept for undo) needs the walk that removes it; a
+  // document read from a file has none.
+  if (anyDeleted)
+    ClearUndo();
+  else
+    ForgetUndoSteps();
   SetPage(shown);
   Repaint();
 }

@@ -37,6 +37,10 @@ void TQuarrionCanvas::ClearUndo() {
     for (int i = int(objects.size()) - 1; i >= 0; --i)
       if (objects[i]->Deleted) RemoveObject(p, i);
   }
+  ForgetUndoSteps();
+}
+
+void TQuarrionCanvas::ForgetUndoSteps() {
   undo_.Items.clear();
   undo_.Position = 0;
   if (OnUndoChanged) OnUndoChanged();

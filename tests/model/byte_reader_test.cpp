@@ -95,3 +95,15 @@ TEST(ByteReader, AProducerFailureReachesTheReader) {
   EXPECT_THROW(ReadAll(in), std::runtime_error);
   EXPECT_EQ(in.Position(), 28u) << "it stands before the field it could not finish";
 }
+
+TEST(ByteReader, StartsWithComparesEveryByteAndNeverReadsPastTheEnd) {
+  const std::string input = "MARXMARK";
+  ByteReader in(input);
+  EXPECT_FALSE(in.StartsWith("MARK"));
+  EXPECT_TRUE(in.StartsWith("MAR"));
+  EXPECT_TRUE(in.StartsWith(""));
+  in.Skip(4, "x");
+  EXPECT_TRUE(in.StartsWith("MARK"));
+  EXPECT_FALSE(in.StartsWith("MARKS"));
+  EXPECT_EQ(in.Position(), 4u);
+}

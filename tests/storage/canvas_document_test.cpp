@@ -61,3 +61,20 @@ TEST(TakeDocumentFrom, MovesTheDocumentAndKeepsTheControl) {
   EXPECT_TRUE(loaded.Resources.Empty());
   EXPECT_FALSE(loaded.DocumentInfo.BackgroundIsGradient);
 }
+
+TEST(TakeDocumentFrom, ObjectsMarkedDeletedInTheTakenDocumentGoWithItsHistory) {
+  TQuarrionCanvas loaded;
+  loaded.Undoable = true;
+  loaded.Add(std::make_unique<TPDFRectangle>(0, 0, 8, 8));
+  loaded.Add(std::make_unique<TPDFRectangle>(8, 8, 16, 16));
+  loaded.DeleteSelected();  // kept, marked deleted, for undo
+  ASSERT_EQ(loaded.Pages()[0].Objects.size(), 2u);
+  TQuarrionCanvas current;
+  int undoEvents = 0;
+  current.OnUndoChanged = [&] { ++undoEvents; };
+  current.TakeDocumentFrom(loaded);
+  ASSERT_EQ(current.Pages()[0].Objects.size(), 1u);
+  EXPECT_FALSE(current.Pages()[0].Objects[0]->Deleted);
+  EXPECT_FALSE(current.UndoPossible());
+  EXPECT_GE(undoEvents, 1);
+}
