@@ -13,7 +13,8 @@ void TQuarrionCanvas::TakeDocumentFrom(TQuarrionCanvas& loaded) {
   pages_ = std::move(loaded.pages_);
   int shown = std::clamp(loaded.page_, 0, std::max(PageCount() - 1, 0));
   if (pages_.empty()) pages_.emplace_back();
-  // The store first: images joining look their pictures up in it.
+  // The store first: images joining look their pictures up in it, and must not find one
+  // of the replaced document's under the same name.
   Resources = std::move(loaded.Resources);
   bool anyDeleted = false;
   for (auto& page : pages_)

@@ -351,3 +351,19 @@ TEST(Image, CopyTakesTheAppearanceAndThePicture) {
   auto clone = source.Clone();
   EXPECT_EQ(clone->SaveToString(), source.SaveToString());
 }
+
+// Opening a document while another is open: an image of the new one that is not stored in
+// it keeps its own picture, even when the old document stored one under the same name.
+TEST(Image, ADocumentTakenOverKeepsItsPicturesWhateverTheOldStoreHeld) {
+  ImageDesk d;
+  const std::string path = d.Picture("p.png", EncodePNG(Colours(6, 4)));
+  TQuarrionCanvas current;
+  current.Resources.Add(path, EncodePNG(BlackAndWhite(6, 4)));
+  TQuarrionCanvas loaded;
+  loaded.Add(std::make_unique<TPDFImage>(0, path, 0));
+  current.TakeDocumentFrom(loaded);
+  const auto& image = static_cast<const TPDFImage&>(*current.Pages()[0].Objects[0]);
+  EXPECT_FALSE(image.StoreInFile());
+  EXPECT_TRUE(image.Bitmap().Pixels() == Colours(6, 4).Pixels());
+  EXPECT_EQ(current.Resources.IndexOf(path), -1);
+}
