@@ -43,26 +43,6 @@ struct Session {
 // a boundary instead, and copied from there while they are in the cache.
 constexpr std::size_t kRowSkew = 4;
 
-JSAMPROW RowBuffer(Session& s, std::size_t bytes) {
-  s.Row.resize(bytes + kRowSkew);
-  return s.Row.data() + kRowSkew;
-}
-
-void StoreRow(const JSAMPLE* p, int y, int outComponents, TBitmap& bitmap) {
-  const std::size_t width = std::size_t(bitmap.Width());
-  TColor* out = bitmap.Pixels().data() + std::size_t(y) * width;
-  for (std::size_t x = 0; x < width; ++x, p += outComponents) {
-    if (outComponents == 1) {
-      out[x] = RGBColour(p[0], p[0], p[0]);
-    } else if (outComponents == 4) {
-      // Adobe writes CMYK inverted, which is what nearly every CMYK JPEG holds.
-      out[x] = RGBColour(p[0] * p[3] / 255, p[1] * p[3] / 255, p[2] * p[3] / 255);
-    } else {
-      out[x] = RGBColour(p[0], p[1], p[2]);
-    }
-  }
-}
-
 // The output for a colour picture. Where the library offers it, red, green, blue and a
 // spare byte: on a little-endian machine that is a TColor once the spare byte is cleared.
 J_COLOR_SPACE ColourOutput() {
@@ -72,26 +52,41 @@ J_COLOR_SPACE ColourOutput() {
   return JCS_RGB;
 }
 
-bool ReadColourRows(Session& s, TBitmap& bitmap) {
-  static_assert(sizeof(TColor) == 4);
-  const std::size_t width = std::size_t(bitmap.Width());
-  JSAMPROW row = RowBuffer(s, width * sizeof(TColor));
-  TColor* pixels = bitmap.Pixels().data();
-  while (s.Info.output_scanline < s.Info.output_height) {
-    TColor* line = pixels + std::size_t(s.Info.output_scanline) * width;
-    if (jpeg_read_scanlines(&s.Info, &row, 1) != 1) return false;
-    std::memcpy(line, row, width * sizeof(TColor));
-    for (std::size_t x = 0; x < width; ++x) line[x] &= 0xFFFFFF;
-  }
-  return true;
+int ComponentsOf(J_COLOR_SPACE space) {
+  return space == JCS_GRAYSCALE ? 1 : space == JCS_RGB ? 3 : 4;
 }
 
-bool ReadRows(Session& s, int components, TBitmap& bitmap) {
-  JSAMPROW row = RowBuffer(s, std::size_t(bitmap.Width()) * std::size_t(components));
+void StoreRow(const JSAMPLE* p, int y, J_COLOR_SPACE space, TBitmap& bitmap) {
+  static_assert(sizeof(TColor) == 4);
+  const std::size_t width = std::size_t(bitmap.Width());
+  TColor* out = bitmap.Pixels().data() + std::size_t(y) * width;
+  switch (space) {
+    case JCS_GRAYSCALE:
+      for (std::size_t x = 0; x < width; ++x) out[x] = RGBColour(p[x], p[x], p[x]);
+      break;
+    case JCS_CMYK:
+      // Adobe writes CMYK inverted, which is what nearly every CMYK JPEG holds.
+      for (std::size_t x = 0; x < width; ++x, p += 4)
+        out[x] = RGBColour(p[0] * p[3] / 255, p[1] * p[3] / 255, p[2] * p[3] / 255);
+      break;
+    case JCS_RGB:
+      for (std::size_t x = 0; x < width; ++x, p += 3) out[x] = RGBColour(p[0], p[1], p[2]);
+      break;
+    default:  // red, green, blue and the spare byte
+      std::memcpy(out, p, width * sizeof(TColor));
+      for (std::size_t x = 0; x < width; ++x) out[x] &= 0xFFFFFF;
+      break;
+  }
+}
+
+bool ReadRows(Session& s, TBitmap& bitmap) {
+  const J_COLOR_SPACE space = s.Info.out_color_space;
+  s.Row.resize(std::size_t(bitmap.Width()) * std::size_t(ComponentsOf(space)) + kRowSkew);
+  JSAMPROW row = s.Row.data() + kRowSkew;
   while (s.Info.output_scanline < s.Info.output_height) {
     const int y = int(s.Info.output_scanline);
     if (jpeg_read_scanlines(&s.Info, &row, 1) != 1) return false;
-    StoreRow(row, y, components, bitmap);
+    StoreRow(row, y, space, bitmap);
   }
   return true;
 }
@@ -116,14 +111,12 @@ bool Run(Session& s, std::string_view bytes, TDecodedPicture& out, std::size_t m
     s.Info.out_color_space = JCS_GRAYSCALE;
   else
     s.Info.out_color_space = ColourOutput();
-  const bool direct = s.Info.out_color_space == ColourOutput() && ColourOutput() != JCS_RGB;
   jpeg_start_decompress(&s.Info);
-  const int components = s.Info.output_components;
-  if (direct ? components != 4 : components != 1 && components != 3 && components != 4) return false;
+  if (s.Info.output_components != ComponentsOf(s.Info.out_color_space)) return false;
 
   out.Components = s.Info.num_components;
   out.Bitmap = TBitmap(int(w), int(h));
-  if (!(direct ? ReadColourRows(s, out.Bitmap) : ReadRows(s, components, out.Bitmap))) return false;
+  if (!ReadRows(s, out.Bitmap)) return false;
   jpeg_finish_decompress(&s.Info);
   out.Format = TPictureFormat::JPEG;
   return true;

@@ -9,11 +9,11 @@
 #include "bench_deck.h"
 #include "base/file_helpers.h"
 #include "cli/sample_deck.h"
-#include "model/clock.h"
 #include "model/quarrion_canvas.h"
 #include "storage/document_file.h"
 #include "storage/document_image.h"
 #include "storage/lookup_table_manager.h"
+#include "support/fixed_clock.h"
 
 namespace {
 
@@ -63,21 +63,9 @@ std::string FileBytes(TQuarrionCanvas& canvas) {
 
 void BuildBenchDeck(TQuarrionCanvas& canvas) { BuildCanvas(MakeBenchDeck(), canvas); }
 
-// The exports carry the time they were made: every export of the test is made at one.
-class FixedClock : public TClock {
- public:
-  TDateTime Now() const override { return {2024, 5, 6, 7, 8, 9}; }
-  std::string ShortDate(const TDateTime&) const override { return "06/05/2024"; }
-  std::string LongTime(const TDateTime&) const override { return "07:08:09"; }
-};
-struct ScopedFixedClock {
-  FixedClock Clock;
-  ScopedFixedClock() { InstallClock(&Clock); }
-  ~ScopedFixedClock() { InstallClock(nullptr); }
-};
 
 TEST(LoadedDocument, IsTheDocumentThatWasSaved) {
-  ScopedFixedClock clock;
+  FixedClockScope clock;  // the exports carry the time they were made
   const struct {
     const char* name;
     std::function<void(TQuarrionCanvas&)> build;

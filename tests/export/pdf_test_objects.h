@@ -5,27 +5,9 @@
 #include <vector>
 
 #include "base/number_format.h"
-#include "model/clock.h"
 #include "model/quarrion_canvas.h"
 #include "objects/rectangle.h"
-
-// A clock stopped at 2024-03-05 14:07:09, so that exports compare byte for byte.
-class FixedClock : public TClock {
- public:
-  TDateTime Now() const override { return {2024, 3, 5, 14, 7, 9}; }
-  std::string ShortDate(const TDateTime&) const override { return "05/03/2024"; }
-  std::string LongTime(const TDateTime&) const override { return "14:07:09"; }
-};
-
-// Installs the fixed clock for the lifetime of a test.
-class FixedClockScope {
- public:
-  FixedClockScope() { InstallClock(&clock_); }
-  ~FixedClockScope() { InstallClock(nullptr); }
-
- private:
-  FixedClock clock_;
-};
+#include "support/fixed_clock.h"
 
 // A drawing object that writes down how the writer used it and answers with a link
 // annotation (not listed as a resource) and a form XObject (listed), like the real kinds.

@@ -47,7 +47,7 @@ class SvgExport : public ::testing::Test {
     fs::remove_all(root, ec);
   }
 
-  SvgClockScope clock;
+  FixedClockScope clock;
   TQuarrionCanvas canvas;
   fs::path root, folder;
 };

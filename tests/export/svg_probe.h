@@ -6,28 +6,9 @@
 
 #include "base/number_format.h"
 #include "base/pdf_syntax.h"
-#include "model/clock.h"
 #include "model/quarrion_canvas.h"
+#include "support/fixed_clock.h"
 
-// The SVG tests' clock, stopped at 2024-03-05 14:07:09 with fixed formats.
-class SvgFixedClock : public TClock {
- public:
-  TDateTime Now() const override { return {2024, 3, 5, 14, 7, 9}; }
-  std::string ShortDate(const TDateTime&) const override { return "05/03/2024"; }
-  std::string LongTime(const TDateTime&) const override { return "14:07:09"; }
-};
-
-// Installs SvgFixedClock for the lifetime of a test.
-class SvgClockScope {
- public:
-  SvgClockScope() { InstallClock(&clock_); }
-  ~SvgClockScope() { InstallClock(nullptr); }
-  SvgClockScope(const SvgClockScope&) = delete;
-  SvgClockScope& operator=(const SvgClockScope&) = delete;
-
- private:
-  SvgFixedClock clock_;
-};
 
 // A page without outline entries.
 inline TPage SvgPage(bool isMaster = false, bool useMaster = true) {

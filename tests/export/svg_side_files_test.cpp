@@ -74,7 +74,7 @@ TEST(SvgSideFiles, ManyPicturesOfOneNameStayDistinct) {
 // The writer hands the renamed files out and makes each picture's element refer to the
 // name its bytes are written under.
 TEST(SvgSideFiles, WriterRewritesReferencesToRenamedPictures) {
-  SvgClockScope clock;
+  FixedClockScope clock;
   TQuarrionCanvas canvas;
   SvgDocument(canvas, 2);
   SvgPlace(canvas, 0, PictureProbe("pics/a.png", "AAAA"));

@@ -54,7 +54,7 @@ const char kNavigationPane[] =
 class SvgWriter : public ::testing::Test {
  protected:
   void SetUp() override { SvgDocument(canvas, 1); }
-  SvgClockScope clock;
+  FixedClockScope clock;
   TQuarrionCanvas canvas;
 };
 

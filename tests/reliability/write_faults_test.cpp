@@ -88,7 +88,7 @@ int CheckEveryFault(const Writer& writer) {
 
 class WriteFaults : public ::testing::Test {
  protected:
-  SvgClockScope clock;  // exports carry the date: keep it still between runs
+  FixedClockScope clock;  // exports carry the date: keep it still between runs
 };
 
 TEST_F(WriteFaults, DocumentSaveAndPdfExportKeepTheOldFile) {

@@ -15,12 +15,6 @@ std::string Scrambled(std::string bytes) {
   return bytes;
 }
 
-std::string Le32(std::uint32_t v) {
-  std::string s;
-  for (int i = 0; i < 4; ++i) s.push_back(char((v >> (8 * i)) & 0xFF));
-  return s;
-}
-
 // A small valid image: one rectangle on the second of two pages, one resource.
 std::string SmallImage() {
   TQuarrionCanvas canvas;
@@ -95,12 +89,12 @@ TEST(DocumentFileDamage, EveryKindOfDamageFailsWithAReason) {
       // Damaged framing is reported before a damaged object that comes earlier.
       {"unregistered class, then a cut resource", unregistered.substr(0, good.size() - 3), "resource"},
       {"object on a missing page, then a cut resource", farPage.substr(0, good.size() - 3), "resource"},
-      {"compressed content too short", "GZIP" + Le32(good.size()) + z.substr(0, z.size() - 9),
-       "holds"},
-      {"announced length too long", "GZIP" + Le32(good.size() + 1) + z, "holds"},
-      {"announced length impossible", "GZIP" + Le32(0xFFFFFFF0) + z, "too large"},
-      {"announced ratio impossible", "GZIP" + Le32(z.size() * 2000) + z, "cannot come from"},
-      {"damaged stream", "GZIP" + Le32(good.size()) + "\x78\xDA\xFF\xFF\xFF\xFF", "damaged"},
+      {"compressed content too short",
+       EnvelopeOf(std::uint32_t(good.size()), z.substr(0, z.size() - 9)), "holds"},
+      {"announced length too long", EnvelopeOf(std::uint32_t(good.size() + 1), z), "holds"},
+      {"announced length impossible", EnvelopeOf(0xFFFFFFF0, z), "too large"},
+      {"announced ratio impossible", EnvelopeOf(std::uint32_t(z.size() * 2000), z), "cannot come from"},
+      {"damaged stream", EnvelopeOf(std::uint32_t(good.size()), "\x78\xDA\xFF\xFF\xFF\xFF"), "damaged"},
   };
   for (const auto& c : cases) {
     std::vector<std::string> log;

@@ -16,12 +16,6 @@
 #include "storage/storage_fixtures.h"
 
 namespace {
-std::string Le32(std::uint32_t v) {
-  std::string s;
-  for (int i = 0; i < 4; ++i) s.push_back(char((v >> (8 * i)) & 0xFF));
-  return s;
-}
-
 // Large enough to arrive in several pieces: many objects, and a picture-sized resource
 // that does not compress.
 std::string LargeImage() {
@@ -39,7 +33,7 @@ std::string LargeImage() {
 }
 
 std::string Envelope(const std::string& image, const std::string& stream) {
-  return "GZIP" + Le32(std::uint32_t(image.size())) + stream;
+  return EnvelopeOf(std::uint32_t(image.size()), stream);
 }
 
 // The outcome of inflating the whole image first and parsing it afterwards.
@@ -105,7 +99,7 @@ TEST(InflatingImage, DamageAnywhereEndsAsIfInflatedFirst) {
   // Announced lengths the stream does not have, or cannot have.
   ExpectSameOutcome(Envelope(image + "x", stream), "announced one byte long");
   ExpectSameOutcome(Envelope(image.substr(0, image.size() - 1), stream), "announced one byte short");
-  ExpectSameOutcome("GZIP" + Le32(0xFFFFFFF0) + stream, "announced far too long");
+  ExpectSameOutcome(EnvelopeOf(0xFFFFFFF0, stream), "announced far too long");
 }
 
 TEST(InflatingImage, DeliversTheWholeImageInPieces) {

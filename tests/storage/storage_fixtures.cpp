@@ -44,6 +44,12 @@ std::string ReadRaw(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+std::string EnvelopeOf(std::uint32_t length, const std::string& stream) {
+  std::string s = "GZIP";
+  for (int i = 0; i < 4; ++i) s.push_back(char((length >> (8 * i)) & 0xFF));
+  return s + stream;
+}
+
 std::string ImageOf(TQuarrionCanvas& canvas) {
   std::string image;
   WriteDocumentImage(canvas, BuiltinRegistry(), image, {});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ class TempDir {
 const TLookupTableManager& BuiltinRegistry();
 void WriteRaw(const std::string& path, const std::string& bytes);
 std::string ReadRaw(const std::string& path);
+
+// Compressed document content as the file holds it before the byte substitution: the
+// envelope announcing `length` image bytes, then `stream`.
+std::string EnvelopeOf(std::uint32_t length, const std::string& stream);
 
 // The document image of `canvas`.
 std::string ImageOf(TQuarrionCanvas& canvas);
