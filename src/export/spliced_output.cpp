@@ -1,5 +1,6 @@
 #include "export/spliced_output.h"
 
+#include <cstring>
 #include <utility>
 
 TSplicedOutput::TSplicedOutput(std::string& out, TXrefTable& xref, int threads)
@@ -26,26 +27,27 @@ void TSplicedOutput::Defer(TMakePiece make, std::size_t sizeHint) {
 
 void TSplicedOutput::Splice() {
   if (holes_.empty()) return;
-  std::size_t size = out_.size();
+  const std::size_t written = out_.size();
+  std::size_t size = written;
   for (std::size_t h = 0; h < holes_.size(); ++h) {
     work_.Wait(holes_[h].Ticket);
     size += pieces_[h].size();
   }
-  std::string file;
-  // The room the writer reserved beyond what it has written stays for what follows.
-  file.reserve(size + (out_.capacity() - out_.size()));
-  // Where the text written so far lands in the file: its offset plus the pieces before.
+  // How far the text after each hole moves: the length of the pieces before it.
   std::vector<std::size_t> shift(holes_.size() + 1, 0);
-  std::size_t copied = 0;
-  for (std::size_t h = 0; h < holes_.size(); ++h) {
-    file.append(out_, copied, holes_[h].At - copied);
-    copied = holes_[h].At;
-    file.append(pieces_[h]);
-    shift[h + 1] = shift[h] + pieces_[h].size();
+  for (std::size_t h = 0; h < holes_.size(); ++h) shift[h + 1] = shift[h] + pieces_[h].size();
+  // The file is assembled in place, from its end: each stretch of text moves up by the
+  // length of the pieces before it, into room already cleared, and its piece fills the
+  // gap it leaves.
+  out_.resize(size);
+  char* file = out_.data();
+  for (std::size_t h = holes_.size(); h-- > 0;) {
+    const std::size_t from = holes_[h].At;
+    const std::size_t to = h + 1 < holes_.size() ? holes_[h + 1].At : written;
+    std::memmove(file + from + shift[h + 1], file + from, to - from);
+    std::memcpy(file + from + shift[h], pieces_[h].data(), pieces_[h].size());
   }
-  file.append(out_, copied);
   for (const TMark& mark : marks_) xref_.RecordOffset(mark.Number, mark.At + shift[mark.Holes]);
-  out_.swap(file);
   holes_.clear();
   marks_.clear();
   pieces_.clear();

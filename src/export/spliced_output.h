@@ -31,8 +31,10 @@ class TSplicedOutput {
   // Leaves the place at the current end of the file to the piece `make` returns.
   // `sizeHint`: about how long the piece will be, for a piece made on the spot.
   void Defer(TMakePiece make, std::size_t sizeHint);
-  // Waits for the pieces and puts each at its place; afterwards the file is complete and
-  // every offset is in the table. Rethrows what a piece's maker threw.
+  // Waits for the pieces and puts each at its place, in the file's own buffer (a second
+  // buffer the size of the file would be touched page by page for one copy); afterwards
+  // the file is complete and every offset is in the table. Rethrows what a piece's maker
+  // threw, leaving the file as it was.
   void Splice();
 
  private:
