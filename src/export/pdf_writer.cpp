@@ -59,6 +59,10 @@ void TPDFWriter::GeneratePDF(std::string& output) {
   TSplicedOutput spliced(output, xref_, canvas_.ExportThreads);
   spliced_ = &spliced;
   canvas_.DeferResourceBodies = spliced.Parallel();
+  // Other threads can compress the first slides while the later pages' resources are
+  // still being written.
+  early_ = spliced.Parallel() && canvas_.Compressed;
+  earlyPieces_.clear();
   slides_ = canvas_.SlideCount();
   Fire(true, TPDFSection::Header, 0);
   PrepareObjects();
@@ -173,14 +177,29 @@ TPDFResourceSet& TPDFWriter::SetNamed(const std::string& name) {
   return sets_[it->second];
 }
 
+// A slide refers only to resources of its own objects, of its master (an earlier page)
+// and of the document, so its content can be made once its page's resources are written.
 void TPDFWriter::WriteResources() {
   auto& pages = canvas_.Pages();
+  int master = -1;
   for (std::size_t p = 0; p < pages.size(); ++p) {
     canvas_.SetPageIndexQuietly(int(p));
     for (auto& object : pages[p].Objects)
       if (!object->Deleted) WriteObjectResources(*object);
+    if (pages[p].IsMaster)
+      master = int(p);
+    else if (early_)
+      StartSlideEarly(int(p), pages[p].UseMaster ? master : -1);
   }
   Fire(false, TPDFSection::Resources, 0);
+}
+
+// The slide's content goes to be compressed now; its page object and place in the file
+// come with the pages.
+void TPDFWriter::StartSlideEarly(int page, int master) {
+  BuildContent(page, master);
+  const int slide = int(earlyPieces_.size());
+  earlyPieces_.push_back(spliced_->Start(CompressedContent(PageObjectNumber(slide) + 1)));
 }
 
 // The object learns the number of its first resource before it writes any of them and
@@ -274,8 +293,6 @@ void TPDFWriter::WritePages() {
 void TPDFWriter::WriteSlide(int page, int slide, int master) {
   std::string& out = *out_;
   const int number = PageObjectNumber(slide);
-  canvas_.PDFState().Clear();
-  canvas_.PDFState().ResetText();
   Record(number);
   AppendInt(out, number);
   out.append(" 0 obj <</Type /Page /Parent 3 0 R /Contents ");
@@ -283,11 +300,19 @@ void TPDFWriter::WriteSlide(int page, int slide, int master) {
   out.append(" 0 R\n");
   AppendPageAttributes(canvas_, page, master, out);
   out.append(">> endobj\n");
+  if (early_) {
+    Record(number + 1);
+    spliced_->Place(earlyPieces_.at(std::size_t(slide)));
+    return;
+  }
   BuildContent(page, master);
   WriteContentStream(number + 1);
 }
 
+// The slide's whole content, text objects closed, in content_.
 void TPDFWriter::BuildContent(int page, int master) {
+  canvas_.PDFState().Clear();
+  canvas_.PDFState().ResetText();
   std::string& c = content_;
   c.clear();
   canvas_.AppendPDFState(c, "J", "1");
@@ -310,6 +335,7 @@ void TPDFWriter::BuildContent(int page, int master) {
       if (!object->Deleted) object->PDFCode(canvas_, c);
   for (auto& object : pages[std::size_t(page)].Objects)
     if (!object->Deleted) object->PDFCode(canvas_, c);
+  c.append(canvas_.EndPDFText());
 }
 
 TPDFWriter::TPDFWriter(TQuarrionCanvas& canvas) : canvas_(canvas) {}
@@ -320,21 +346,28 @@ TPDFWriter::~TPDFWriter() = default;
 // is written as it is rather than as a damaged one.
 void TPDFWriter::WriteContentStream(int number) {
   Record(number);
-  content_.append(canvas_.EndPDFText());
   if (!canvas_.Compressed) {
     AppendStreamObject(*out_, number, content_, false);
     return;
   }
   const std::size_t size = content_.size();
-  spliced_->Defer(
-      [content = std::move(content_), number, &deflate = deflater_](std::string& piece) {
-        thread_local std::string packed;
-        const bool compressed = deflate(content, packed);
-        AppendStreamObject(piece, number, compressed ? std::string_view(packed) : content, compressed);
-      },
-      size + 64);
+  spliced_->Defer(CompressedContent(number), size + 64);
+}
+
+// Takes the content made last; a new one is begun the size of this one.
+TSplicedOutput::TMakePiece TPDFWriter::CompressedContent(int number) {
+  const std::size_t size = content_.size();
+  TSplicedOutput::TMakePiece make = [content = std::move(content_), number,
+                                     &deflate = deflater_](std::string& piece) {
+    thread_local std::string packed;
+    const bool compressed = deflate(content, packed);
+    const std::string_view data = compressed ? std::string_view(packed) : content;
+    piece.reserve(data.size() + 64);
+    AppendStreamObject(piece, number, data, compressed);
+  };
   content_ = std::string();
   content_.reserve(size + size / 4);
+  return make;
 }
 
 // Outline entries keep the real slide number: entries beyond the 256th slide point at

@@ -26,7 +26,9 @@ using TPDFResourceSets = std::vector<TPDFResourceSet>;
 // run; the canvas's current page is restored when it finishes. The slides' content is
 // made in order on the caller's thread; other threads (the canvas's `ExportThreads`)
 // compress pictures and, with `Compressed`, each slide's content stream while the next
-// ones are made. The file is the same byte for byte whatever their number.
+// ones are made: there a slide's content is made as soon as its page's resources are
+// written, while the later pages' are still to come. The file, and the order of the
+// section events, are the same whatever the number of threads.
 class TPDFWriter {
  public:
   explicit TPDFWriter(TQuarrionCanvas& canvas);
@@ -59,9 +61,11 @@ class TPDFWriter {
   TPDFResourceSet& SetNamed(const std::string& name);
   void WritePageTree();
   void WritePages();
+  void StartSlideEarly(int page, int master);
   void WriteSlide(int page, int slide, int master);
   void BuildContent(int page, int master);
   void WriteContentStream(int number);
+  TSplicedOutput::TMakePiece CompressedContent(int number);
   void CollectOutline();
   void WriteCatalogue();
   void WriteTrailer(std::size_t xrefOffset);
@@ -81,5 +85,9 @@ class TPDFWriter {
   std::size_t objectCount_ = 0;
   TPDFResources resources_;  // reused from object to object
   std::string content_;      // the slide being made
+  // Content streams started while the resources were written, one per slide in order;
+  // empty when each slide's content is made in its place.
+  std::vector<std::size_t> earlyPieces_;
+  bool early_ = false;
   TStreamDeflater deflater_ = DeflateLevel9;
 };

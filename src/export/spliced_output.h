@@ -31,6 +31,11 @@ class TSplicedOutput {
   // Leaves the place at the current end of the file to the piece `make` returns.
   // `sizeHint`: about how long the piece will be, for a piece made on the spot.
   void Defer(TMakePiece make, std::size_t sizeHint);
+  // Starts making a piece before its place in the file is reached, and returns the
+  // number to give Place then. Every piece started must be placed before Splice.
+  std::size_t Start(TMakePiece make);
+  // Leaves the place at the current end of the file to piece `piece` from Start.
+  void Place(std::size_t piece);
   // Waits for the pieces and puts each at its place, in the file's own buffer (a second
   // buffer the size of the file would be touched page by page for one copy); afterwards
   // the file is complete and every offset is in the table. Rethrows what a piece's maker
@@ -38,9 +43,13 @@ class TSplicedOutput {
   void Splice();
 
  private:
+  struct TPiece {
+    std::string Text;    // filled by the job
+    std::size_t Ticket;  // the job that makes it
+  };
   struct THole {
-    std::size_t At;      // offset in the text written so far
-    std::size_t Ticket;  // the job that makes the piece
+    std::size_t At;     // offset in the text written so far
+    std::size_t Piece;  // index in pieces_
   };
   // An object that begins after `Holes` places were left.
   struct TMark {
@@ -53,6 +62,7 @@ class TSplicedOutput {
   TXrefTable& xref_;
   std::vector<THole> holes_;
   std::vector<TMark> marks_;
-  std::deque<std::string> pieces_;  // filled by the jobs; addresses stay put
-  TOrderedWorkQueue work_;          // last: joined before the pieces go
+  std::deque<TPiece> pieces_;  // addresses stay put while jobs fill them
+  std::size_t placed_ = 0;
+  TOrderedWorkQueue work_;     // last: joined before the pieces go
 };
