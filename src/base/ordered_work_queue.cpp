@@ -25,7 +25,7 @@ std::size_t TOrderedWorkQueue::Submit(std::function<void()> job) {
   std::unique_lock<std::mutex> lock(mutex_);
   const std::size_t ticket = jobs_.size();
   jobs_.push_back({std::move(job), nullptr, false});
-  if (threads_ == 1) {
+  if (threads_ == 1 || released_) {
     RunNext(lock);
   } else {
     // Threads start with the first job, so a run that queues none costs nothing.
@@ -35,6 +35,14 @@ std::size_t TOrderedWorkQueue::Submit(std::function<void()> job) {
     queued_.notify_one();
   }
   return ticket;
+}
+
+void TOrderedWorkQueue::Release() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    released_ = true;
+  }
+  queued_.notify_all();
 }
 
 void TOrderedWorkQueue::Wait(std::size_t ticket) {
@@ -69,7 +77,7 @@ void TOrderedWorkQueue::RunNext(std::unique_lock<std::mutex>& lock) {
 void TOrderedWorkQueue::WorkerLoop() {
   std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
-    queued_.wait(lock, [this] { return stopping_ || next_ < jobs_.size(); });
+    queued_.wait(lock, [this] { return stopping_ || released_ || next_ < jobs_.size(); });
     if (next_ < jobs_.size())
       RunNext(lock);
     else

@@ -32,6 +32,11 @@ class TOrderedWorkQueue {
   // Returns once job `ticket` has finished, running queued jobs on this thread meanwhile
   // rather than idle. Rethrows the job's exception (each exception is thrown once).
   void Wait(std::size_t ticket);
+  // The caller is done queueing: the threads leave once the queue is empty rather than
+  // sleep until the destructor wakes them (waking takes a while, and the caller has its
+  // own work left). A job queued afterwards runs on the caller's thread: at once, unless
+  // jobs queued before it are still waiting.
+  void Release();
 
  private:
   struct TJob {
@@ -50,6 +55,7 @@ class TOrderedWorkQueue {
   std::deque<TJob> jobs_;  // indexed by ticket
   std::size_t next_ = 0;   // the first ticket no thread has started
   bool stopping_ = false;
+  bool released_ = false;
   int threads_ = 1;
   std::vector<std::thread> workers_;  // started by the first Submit
 };

@@ -83,14 +83,14 @@ void TPDFOutline::AppendItem(std::size_t i, int root, int pageHeight,
   out.append(">> endobj\n\n");
 }
 
-int TPDFOutline::WriteOutlines(int firstNumber, int pageHeight, TXrefTable& xref,
-                              std::string& out) const {
+int TPDFOutline::WriteOutlines(int firstNumber, int pageHeight,
+                              const std::function<void(int)>& record, std::string& out) const {
   const std::vector<Links> links = ComputeLinks();
   int lastTop = 0;
   for (std::size_t i = 0; i < items_.size(); ++i)
     if (items_[i].Level == 0) lastTop = int(i);
   out.reserve(out.size() + 64 + 160 * items_.size());
-  xref.RecordOffset(firstNumber, out.size());
+  record(firstNumber);
   AppendInt(out, firstNumber);
   out.append(" 0 obj <<\n/Type /Outlines /Count ");
   AppendInt(out, static_cast<long long>(items_.size()));
@@ -100,7 +100,7 @@ int TPDFOutline::WriteOutlines(int firstNumber, int pageHeight, TXrefTable& xref
   AppendInt(out, firstNumber + 1LL + lastTop);
   out.append(" 0 R\n>> endobj\n\n");
   for (std::size_t i = 0; i < items_.size(); ++i) {
-    xref.RecordOffset(firstNumber + 1 + int(i), out.size());
+    record(firstNumber + 1 + int(i));
     AppendItem(i, firstNumber, pageHeight, links, out);
   }
   return firstNumber + 1 + int(items_.size());

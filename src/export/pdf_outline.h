@@ -1,10 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "export/xref_table.h"
 
 // One entry of the bookmark tree: its depth (0 to 2), the slide it opens (counted from 0
 // without master pages) and its title.
@@ -29,9 +28,11 @@ class TPDFOutline {
   void AddOutlineItem(int level, int page, std::string_view title, std::string_view documentTitle);
 
   // Appends the root (object `firstNumber`) and one object per entry numbered on from it,
-  // recording each in `xref`. Each entry opens its slide at the top of a page
-  // `pageHeight` points high. Returns the number after the last object written.
-  int WriteOutlines(int firstNumber, int pageHeight, TXrefTable& xref, std::string& out) const;
+  // calling `record` with each number just before its object is appended. Each entry
+  // opens its slide at the top of a page `pageHeight` points high. Returns the number
+  // after the last object written.
+  int WriteOutlines(int firstNumber, int pageHeight, const std::function<void(int)>& record,
+                    std::string& out) const;
 
   bool Empty() const { return items_.empty(); }
   const std::vector<TOutlineItem>& Items() const { return items_; }

@@ -76,14 +76,16 @@ void TPDFWriter::GeneratePDF(std::string& output) {
   WriteResources();
   WritePageTree();
   WritePages();
-  spliced.Splice();
+  // The outline and the catalogue go in while the last pieces are compressed; only the
+  // cross-reference table needs the file whole.
   CollectOutline();
   if (!outline_.Empty() && canvas_.ShowOutlines) {
     outlineRoot_ = next_;
-    next_ = outline_.WriteOutlines(next_, canvas_.PageHeight, xref_, output);
+    next_ = outline_.WriteOutlines(next_, canvas_.PageHeight, [this](int n) { Record(n); }, output);
   }
   Fire(true, TPDFSection::XRef, 0);
   WriteCatalogue();
+  spliced.Splice();
   const std::size_t xrefOffset = output.size();
   xref_.WriteXref(output);
   output.push_back('\n');

@@ -52,6 +52,7 @@ void TSplicedOutput::Splice() {
     work_.Wait(pieces_[hole.Piece].Ticket);
     size += pieces_[hole.Piece].Text.size();
   }
+  work_.Release();
   // How far the text after each hole moves: the length of the pieces before it.
   std::vector<std::size_t> shift(holes_.size() + 1, 0);
   for (std::size_t h = 0; h < holes_.size(); ++h)

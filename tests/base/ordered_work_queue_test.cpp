@@ -83,6 +83,30 @@ TEST(OrderedWorkQueue, TheWaiterRunsQueuedJobsWhileWorkersAreBusy) {
   work.Wait(first);
 }
 
+// Released, the queue still runs what was queued, and runs anything queued later at once
+// on the caller's thread (no worker need be left to take it).
+TEST(OrderedWorkQueue, AfterReleaseQueuedJobsRunAndLaterOnesRunOnTheCaller) {
+  TOrderedWorkQueue work(2);
+  std::promise<void> started, release;
+  std::shared_future<void> released = release.get_future().share();
+  const std::size_t first = work.Submit([&] {
+    started.set_value();
+    released.wait();
+  });
+  started.get_future().wait();
+  bool queuedRan = false;
+  const std::size_t queued = work.Submit([&] { queuedRan = true; });
+  work.Release();
+  release.set_value();
+  work.Wait(first);
+  work.Wait(queued);
+  EXPECT_TRUE(queuedRan);
+  std::thread::id ranOn;
+  const std::size_t later = work.Submit([&] { ranOn = std::this_thread::get_id(); });
+  EXPECT_EQ(ranOn, std::this_thread::get_id());
+  work.Wait(later);
+}
+
 // What a running job refers to may go as soon as the queue has gone: the destructor
 // returns only after the job has finished, and waiting jobs do not hold it up.
 TEST(OrderedWorkQueue, DestroyingItWaitsForTheRunningJob) {

@@ -14,7 +14,7 @@ struct Written {
 Written Write(const TPDFOutline& outline, int first) {
   Written w;
   w.Text = "prefix";
-  w.Next = outline.WriteOutlines(first, 324, w.Xref, w.Text);
+  w.Next = outline.WriteOutlines(first, 324, [&w](int n) { w.Xref.RecordOffset(n, w.Text.size()); }, w.Text);
   return w;
 }
 
