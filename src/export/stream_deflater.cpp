@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <memory>
+#include <mutex>
+#include <vector>
 
 namespace {
 // The zlib header compress2 writes at level 9: deflate, a 32 KB window, "maximum
@@ -51,9 +54,49 @@ class TDeflater {
   z_stream stream_{};
   bool ready_ = false;
 };
+
+// The streams outlive the threads that use them: an export starts its threads afresh,
+// and each new level 9 stream had its 270 KB of state allocated and paged in again, and
+// given back to the system when the thread left.
+class TDeflaterPool {
+ public:
+  std::unique_ptr<TDeflater> Take() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (idle_.empty()) return std::make_unique<TDeflater>();
+    std::unique_ptr<TDeflater> deflater = std::move(idle_.back());
+    idle_.pop_back();
+    return deflater;
+  }
+  void Give(std::unique_ptr<TDeflater> deflater) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    idle_.push_back(std::move(deflater));
+  }
+
+ private:
+  std::mutex mutex_;
+  std::vector<std::unique_ptr<TDeflater>> idle_;
+};
+
+TDeflaterPool& Pool() {
+  static TDeflaterPool pool;
+  return pool;
+}
+
+// A thread's stream, taken from the pool on its first use and returned when it ends.
+class TThreadDeflater {
+ public:
+  TThreadDeflater() : deflater_(Pool().Take()) {}
+  ~TThreadDeflater() { Pool().Give(std::move(deflater_)); }
+  TThreadDeflater(const TThreadDeflater&) = delete;
+  TThreadDeflater& operator=(const TThreadDeflater&) = delete;
+  TDeflater& operator*() { return *deflater_; }
+
+ private:
+  std::unique_ptr<TDeflater> deflater_;
+};
 }  // namespace
 
 bool DeflateLevel9(std::string_view in, std::string& out) {
-  thread_local TDeflater deflater;
-  return deflater.Deflate(in, out);
+  thread_local TThreadDeflater deflater;
+  return (*deflater).Deflate(in, out);
 }
