@@ -54,6 +54,7 @@ void TPDFWriter::Fire(bool before, TPDFSection section, int code) {
 
 void TPDFWriter::GeneratePDF(std::string& output) {
   PageRestorer restorer(canvas_);
+  TQuarrionCanvas::THeldPageCounts counts(canvas_);
   output.clear();
   out_ = &output;
   TSplicedOutput spliced(output, xref_, canvas_.ExportThreads);

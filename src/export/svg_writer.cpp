@@ -71,6 +71,7 @@ void TSVGWriter::Written(TPDFSection section, int code) {
 }
 
 void TSVGWriter::Write(std::string& output, TResources& sideFiles) {
+  TQuarrionCanvas::THeldPageCounts counts(canvas_);
   const int savedPage = canvas_.Page();
   const bool panes = !canvas_.FullScreen;
   const bool outlines = canvas_.ShowOutlines && panes;

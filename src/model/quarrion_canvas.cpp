@@ -110,9 +110,23 @@ int TQuarrionCanvas::MasterShownBehind(int page) const {
   return MasterPageOf(page);
 }
 
-int TQuarrionCanvas::SlideCount() const {
-  return int(std::count_if(pages_.begin(), pages_.end(), [](const TPage& p) { return !p.IsMaster; }));
+int TQuarrionCanvas::SlideCount() const { return PageCount() - MastersBefore(PageCount()); }
+
+int TQuarrionCanvas::MastersBefore(int page) const {
+  page = std::clamp(page, 0, PageCount());
+  // The table is trusted only while it still fits the pages.
+  if (heldMasters_.size() == pages_.size() + 1) return heldMasters_[std::size_t(page)];
+  return int(std::count_if(pages_.begin(), pages_.begin() + page, [](const TPage& p) { return p.IsMaster; }));
 }
+
+TQuarrionCanvas::THeldPageCounts::THeldPageCounts(TQuarrionCanvas& canvas)
+    : canvas_(canvas), previous_(std::move(canvas.heldMasters_)) {
+  std::vector<int>& held = canvas.heldMasters_;
+  held.assign(1, 0);
+  for (const TPage& p : canvas.pages_) held.push_back(held.back() + (p.IsMaster ? 1 : 0));
+}
+
+TQuarrionCanvas::THeldPageCounts::~THeldPageCounts() { canvas_.heldMasters_ = std::move(previous_); }
 
 namespace {
 std::string Roman(int n, bool upper) {

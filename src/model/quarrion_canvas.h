@@ -68,6 +68,23 @@ class TQuarrionCanvas {
   // The master page shown behind `page`, or -1 when it shows none.
   int MasterShownBehind(int page) const;
   int SlideCount() const;
+  // The master pages before `page`: none for a page before the first, all of them for a
+  // page past the last.
+  int MastersBefore(int page) const;
+  // While one lives, MastersBefore and SlideCount look their answers up in a table made
+  // when it was made rather than walk the pages: an export, during which the pages stay
+  // as they are, asks for each of thousands of links.
+  class THeldPageCounts {
+   public:
+    explicit THeldPageCounts(TQuarrionCanvas& canvas);
+    ~THeldPageCounts();
+    THeldPageCounts(const THeldPageCounts&) = delete;
+    THeldPageCounts& operator=(const THeldPageCounts&) = delete;
+
+   private:
+    TQuarrionCanvas& canvas_;
+    std::vector<int> previous_;
+  };
   std::string PageLabel(int page, int offset, int style) const;
   void BroadcastPagesShifted(int delta, int fromPage);
   void BroadcastPagesReordered(const TMultiSwap& swaps);
@@ -249,6 +266,8 @@ class TQuarrionCanvas {
 
   CanvasHost* host_ = nullptr;
   std::vector<TPage> pages_;
+  // Master pages before each page and in all, while THeldPageCounts holds them.
+  std::vector<int> heldMasters_;
   int page_ = 0;
   TPDFSelection selection_;
   TUndoStack undo_;

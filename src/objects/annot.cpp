@@ -61,16 +61,8 @@ void TPDFAnnot::Draw(TQuarrionCanvas& canvas) {
 
 TLinkDest TPDFAnnot::ResolveTarget(const TQuarrionCanvas& canvas, const TLinkDest& dest,
                                    int pageIndex) const {
-  // One pass gives both the masters before the page and the slide count.
-  const auto& pages = canvas.Pages();
-  int masters = 0, mastersBefore = 0;
-  for (int i = 0; i < int(pages.size()); ++i) {
-    if (i == pageIndex) mastersBefore = masters;
-    if (pages[std::size_t(i)].IsMaster) ++masters;
-  }
-  if (pageIndex >= int(pages.size())) mastersBefore = masters;
-  const long long slide = pageIndex - mastersBefore;
-  const long long n = int(pages.size()) - masters;
+  const long long slide = pageIndex - canvas.MastersBefore(pageIndex);
+  const long long n = canvas.SlideCount();
   long long target = dest.Page;
   if (LinkKind == kJumpRelative)
     target += slide;

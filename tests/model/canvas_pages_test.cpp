@@ -155,6 +155,36 @@ TEST(CanvasPages, AbsolutePagesAndMasterRule) {
   EXPECT_EQ(c.AbsolutePage(), 2);
 }
 
+// Held or walked, the counts agree; a held table that no longer fits the pages is not
+// trusted, and holding again inside a hold gives the outer table back at its end.
+TEST(CanvasPages, MastersBeforeAPageWalkedOrHeld) {
+  TQuarrionCanvas c;
+  SetMasters(c, {true, false, false, true, false});
+  const std::vector<int> expected = {0, 0, 1, 1, 1, 2, 2};  // pages -1 to 5
+  auto check = [&](const char* when) {
+    for (int page = -1; page <= 5; ++page)
+      EXPECT_EQ(c.MastersBefore(page), expected[std::size_t(page + 1)]) << when << ", page " << page;
+    EXPECT_EQ(c.SlideCount(), 3) << when;
+  };
+  check("walked");
+  {
+    TQuarrionCanvas::THeldPageCounts held(c);
+    check("held");
+    {
+      TQuarrionCanvas::THeldPageCounts inner(c);
+      check("held twice");
+    }
+    check("held, after the inner hold");
+  }
+  c.Pages()[0].IsMaster = false;
+  EXPECT_EQ(c.MastersBefore(5), 1) << "after the hold";
+  EXPECT_EQ(c.SlideCount(), 4);
+  TQuarrionCanvas::THeldPageCounts held(c);
+  c.AddPage(5, false, true);
+  EXPECT_EQ(c.MastersBefore(6), 2) << "a page added while held";
+  EXPECT_EQ(c.SlideCount(), 4);
+}
+
 TEST(CanvasPages, PageLabels) {
   TQuarrionCanvas c;
   SetMasters(c, {false, true, false, false});
