@@ -5,10 +5,26 @@
 #include <cstdlib>
 #include <system_error>
 
+namespace {
+template <std::size_t N>
+void AppendFixed(std::string& out, const char* digits) {
+  out.append(digits, N);
+}
+}  // namespace
+
+// Most numbers written are short: appending a length known when compiled copies the
+// digits in place rather than through a call to memcpy.
 void AppendInt(std::string& out, long long value) {
   char buf[24];
-  auto res = std::to_chars(buf, buf + sizeof buf, value);
-  out.append(buf, res.ptr);
+  const auto res = std::to_chars(buf, buf + sizeof buf, value);
+  switch (res.ptr - buf) {
+    case 1: out.push_back(buf[0]); return;
+    case 2: AppendFixed<2>(out, buf); return;
+    case 3: AppendFixed<3>(out, buf); return;
+    case 4: AppendFixed<4>(out, buf); return;
+    case 5: AppendFixed<5>(out, buf); return;
+    default: out.append(buf, res.ptr);
+  }
 }
 
 std::string IntToStr(long long value) {

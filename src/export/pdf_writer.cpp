@@ -174,10 +174,14 @@ void TPDFWriter::WriteFonts() {
   }
 }
 
+// Resources come in runs of one category (a slide's link areas, its shadings), so the
+// last set asked for is tried before the index.
 TPDFResourceSet& TPDFWriter::SetNamed(const std::string& name) {
+  if (lastSet_ < sets_.size() && sets_[lastSet_].Name == name) return sets_[lastSet_];
   auto [it, added] = setIndex_.try_emplace(name, sets_.size());
   if (added) sets_.push_back({name, {}});
-  return sets_[it->second];
+  lastSet_ = it->second;
+  return sets_[lastSet_];
 }
 
 // A slide refers only to resources of its own objects, of its master (an earlier page)

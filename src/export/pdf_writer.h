@@ -77,6 +77,7 @@ class TPDFWriter {
   std::vector<FontRef> fonts_;
   TPDFResourceSets sets_;
   std::unordered_map<std::string, std::size_t> setIndex_;
+  std::size_t lastSet_ = 0;
   TPDFOutline outline_;
   int slides_ = 0;
   int next_ = 0;

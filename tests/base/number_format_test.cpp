@@ -1,10 +1,12 @@
 // Number text against the C library's "%.*g", which rounds the exact binary value.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "base/number_format.h"
 
@@ -56,6 +58,22 @@ TEST(NumberFormat, SmallValuesKeepThePoint) {
   } cases[] = {{1.0 / 255, 3, "0.00392"}, {0.00001234567, 3, "0.0000123"}, {-0.00001235, 15, "-0.00001235"},
                {0.0000099996, 4, "0.00001"}, {1e-7, 15, "0.0000001"}, {0.0, 15, "0"}, {-0.0, 15, "0"}};
   for (const auto& c : cases) EXPECT_EQ(FormatGeneral(c.value, c.digits), c.text) << c.value;
+}
+
+// Every length of whole number, both signs and the extremes, appended to text already
+// there, against the C library's formatting.
+TEST(NumberFormat, IntegersOfEveryLengthAppendAsPrintfWritesThem) {
+  std::vector<long long> values = {0, LLONG_MIN, LLONG_MAX};
+  for (long long p = 1; p <= LLONG_MAX / 10; p *= 10)
+    for (long long v : {p, p - 1, 9 * p, -p, -(p + 1), 7 * p + 3}) values.push_back(v);
+  for (long long v : values) {
+    std::string out = "x ";
+    AppendInt(out, v);
+    char expected[32];
+    std::snprintf(expected, sizeof expected, "x %lld", v);
+    EXPECT_EQ(out, expected);
+    EXPECT_EQ(IntToStr(v), expected + 2);
+  }
 }
 
 }  // namespace
