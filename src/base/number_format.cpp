@@ -98,6 +98,27 @@ void AppendDigits(std::string& out, TDigits d) {
   }
 }
 
+// Most coordinates are whole in thousandths (glyph widths are thousandths of the font
+// size). If value x 1000 rounds to a whole K below 10^15, the value lies within
+// 1.2e-16 |value| of K/1000, while half a step of the 15th significant digit is at
+// least 5e-16 |value|: K/1000, fifteen digits or fewer, is the value at 15 digits.
+bool AppendThousandths(std::string& out, double value, int digits) {
+  if (digits != 15) return false;
+  const double scaled = value * 1000;
+  if (!(std::fabs(scaled) < 1e15) || scaled != std::trunc(scaled) || scaled == 0) return false;
+  const long long k = static_cast<long long>(scaled);
+  const unsigned long long m = static_cast<unsigned long long>(k < 0 ? -k : k);
+  if (k < 0) out.push_back('-');
+  AppendInt(out, static_cast<long long>(m / 1000));
+  const unsigned fraction = unsigned(m % 1000);
+  if (fraction == 0) return true;
+  const char text[4] = {'.', char('0' + fraction / 100), char('0' + fraction / 10 % 10), char('0' + fraction % 10)};
+  std::size_t length = 4;
+  while (text[length - 1] == '0') --length;
+  out.append(text, length);
+  return true;
+}
+
 // Rounds the shortest digits that read back as `value` to `digits` digits: much cheaper
 // than converting with a precision. The shortest digits lie within half an ulp of the
 // value and no shorter decimal does, so both round alike, except when the shortest
@@ -166,6 +187,7 @@ void AppendGeneral(std::string& out, double value, int digits) {
   if (digits > 17) digits = 17;
   // Whole numbers that need no rounding (most coordinates) skip the decimal conversion.
   if (AppendWhole(out, value, digits)) return;
+  if (AppendThousandths(out, value, digits)) return;
   if (AppendScaled(out, value, digits)) return;
   if (AppendFromShortest(out, value, digits)) return;
   char buf[64];

@@ -30,7 +30,22 @@ TEST(NumberFormat, GeneralFormatRoundsAsTheExactValueDoes) {
       // Rounding that carries into a new digit.
       0.99996, 9.9999, 999.999999999999999, 99.95, 0.0999999999999999999,
       // Colours and sums of glyph widths, as the exports write them.
-      128 / 255.0, 1 / 255.0, 0.1 + 0.2, 556 * 0.012 + 278 * 0.012 + 722 * 0.012, 20 + 333 * 0.018};
+      128 / 255.0, 1 / 255.0, 0.1 + 0.2, 556 * 0.012 + 278 * 0.012 + 722 * 0.012, 20 + 333 * 0.018,
+      // Whole thousandths at the ends of the range where they take 15 digits or fewer.
+      0.001, -0.001, 0.0005, 9.9995, 999999999999.999, -999999999999.999, 1000000000000.001};
+  for (int i = 0; i < 3000; ++i) {
+    // Whole thousandths of every size, and their neighbours a step or two of the double
+    // away, as sums of glyph widths make them.
+    const double scale = std::pow(10.0, int(unit(random) * 17));
+    double up = std::trunc((unit(random) - 0.5) * scale) / 1000, down = up;
+    values.push_back(up);
+    for (int step = 0; step < 2; ++step) {
+      up = std::nextafter(up, HUGE_VAL);
+      down = std::nextafter(down, -HUGE_VAL);
+      values.push_back(up);
+      values.push_back(down);
+    }
+  }
   for (int i = 0; i < 3000; ++i) {
     const double magnitude = std::pow(10.0, int(unit(random) * 9) - 3);
     values.push_back((unit(random) - 0.5) * magnitude);
