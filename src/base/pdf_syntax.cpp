@@ -139,14 +139,19 @@ std::string SVGColour(TColor colour) {
 }
 
 std::string PDFDestination(int page, int left, double zoom, int top) {
-  std::string s = "/Dest [";
-  AppendInt(s, 2LL * page + 4);
-  s.append(" 0 R /XYZ ");
-  AppendInt(s, left);
-  s.push_back(' ');
-  AppendInt(s, top);
-  s.push_back(' ');
-  AppendGeneral(s, zoom, 2);
-  s.append("]\n");
+  std::string s;
+  AppendPDFDestination(s, page, left, zoom, top);
   return s;
+}
+
+void AppendPDFDestination(std::string& out, int page, int left, double zoom, int top) {
+  out.append("/Dest [");
+  AppendInt(out, 2LL * page + 4);
+  out.append(" 0 R /XYZ ");
+  AppendInt(out, left);
+  out.push_back(' ');
+  AppendInt(out, top);
+  out.push_back(' ');
+  AppendGeneral(out, zoom, 2);
+  out.append("]\n");
 }

@@ -26,3 +26,4 @@ void AppendPDFTextString(std::string& out, std::string_view text);
 
 // "/Dest [N 0 R /XYZ left top zoom]\n" for a slide number counted from 0.
 std::string PDFDestination(int page, int left, double zoom, int top);
+void AppendPDFDestination(std::string& out, int page, int left, double zoom, int top);

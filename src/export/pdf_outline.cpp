@@ -66,7 +66,7 @@ void TPDFOutline::AppendItem(std::size_t i, int root, int pageHeight,
   AppendInt(out, self);
   out.append(" 0 obj <<\n");
   AppendRef(out, "/Parent ", l.Parent < 0 ? root : root + 1LL + l.Parent);
-  out.append(PDFDestination(item.Page, 0, 0, pageHeight));
+  AppendPDFDestination(out, item.Page, 0, 0, pageHeight);
   out.append("/Title ");
   AppendPDFTextString(out, item.Title);
   out.push_back('\n');

@@ -125,7 +125,7 @@ void TPDFAnnot::AppendAnnotBody(const TQuarrionCanvas& canvas, const TAnnotPage&
     const TLinkDest& d = entry.Dest;
     // PDF measures the top from the bottom of the page: the slide's own top is the page
     // height, so a viewer that scrolls shows the target slide and not the one after it.
-    out.append(PDFDestination(d.Page, d.Left, d.Zoom, int(h - d.Top)));
+    AppendPDFDestination(out, d.Page, d.Left, d.Zoom, int(h - d.Top));
   }
   out.append(">>");
 }

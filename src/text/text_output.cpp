@@ -51,7 +51,8 @@ class TPDFPass : public TTextWalk {
  public:
   TPDFPass(TPDFText& text, TQuarrionCanvas& canvas, std::string& out)
       : TTextWalk(text, canvas), out_(out), pt_(double(canvas.PageHeight) - text.Top),
-        face_(text.EffectiveFace()), fonts_(text.Face().Face) {
+        underline_(Buffer(0)), operands_(Buffer(1)), face_(text.EffectiveFace()),
+        fonts_(text.Face().Face) {
     AppendF(size_, S);
   }
 
@@ -77,6 +78,14 @@ class TPDFPass : public TTextWalk {
     out_.append(" Tm ");
   }
   double Baseline(std::size_t i) const { return pt_ - double(i) * L - S; }
+  // The underline and operand texts of thousands of passes reuse two buffers per thread
+  // (colour operands outgrow a short string). A pass starts them empty.
+  static std::string& Buffer(int which) {
+    thread_local std::string buffers[2];
+    std::string& buffer = buffers[which];
+    buffer.clear();
+    return buffer;
+  }
 
   void BeginLine(std::size_t i) override {
     line_ = i;
@@ -97,8 +106,8 @@ class TPDFPass : public TTextWalk {
   std::string& out_;
   double pt_;
   std::size_t line_ = 0;
-  std::string underline_;
-  std::string operands_;
+  std::string& underline_;
+  std::string& operands_;
   // The face and size hold for the whole pass; the size is formatted once.
   int face_;
   const TPostScriptFontFace& fonts_;
