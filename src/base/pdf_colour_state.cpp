@@ -4,8 +4,16 @@
 #include "base/pdf_syntax.h"
 
 void AppendPDFColourState(TPDFStateCache& cache, std::string& out, std::string_view op, TColor colour) {
+  using TKeyed = TPDFStateCache::TKeyed;
+  const bool fill = op == TPDFStateCache::KeyedOperator(TKeyed::Fill);
+  const bool keyed = fill || op == TPDFStateCache::KeyedOperator(TKeyed::Stroke);
+  const TKeyed slot = fill ? TKeyed::Fill : TKeyed::Stroke;
+  if (keyed && cache.Unchanged(slot, colour)) return;
   thread_local std::string operands;
   operands.clear();
   AppendPDFColour(operands, colour);
-  cache.AppendPDFState(out, op, operands);
+  if (keyed)
+    cache.AppendKeyed(out, slot, colour, operands);
+  else
+    cache.AppendPDFState(out, op, operands);
 }

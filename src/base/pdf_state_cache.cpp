@@ -23,7 +23,20 @@ bool SameOperands(const std::string& a, std::string_view b) {
 }
 }  // namespace
 
+void TPDFStateCache::ForgetKey(std::string_view op) {
+  if (op.size() == 2 && op[1] == 'g' && op[0] == 'r') keys_[0].Known = false;
+  if (op.size() == 2 && op[1] == 'G' && op[0] == 'R') keys_[1].Known = false;
+  if (op.size() == 1 && op[0] == 'd') keys_[2].Known = false;
+  if (op.size() == 1 && op[0] == 'w') keys_[3].Known = false;
+}
+
+void TPDFStateCache::AppendKeyed(std::string& out, TKeyed slot, std::uint64_t key, std::string_view value) {
+  AppendPDFState(out, KeyedOperator(slot), value);
+  keys_[static_cast<std::size_t>(slot)] = {true, key};
+}
+
 void TPDFStateCache::AppendPDFState(std::string& out, std::string_view op, std::string_view value) {
+  ForgetKey(op);
   auto found = entries_.begin();
   while (found != entries_.end() && !SameOperator(found->first, op)) ++found;
   if (found == entries_.end()) {

@@ -276,22 +276,26 @@ std::unique_ptr<TPDFAnnot> TPDFObject::RemoveAnnot(std::size_t index) {
 }
 
 void TPDFObject::AppendPDFDashAndWidth(TQuarrionCanvas& canvas, std::string& out) const {
-  std::string dash;
-  if (DashPattern.empty()) {
-    dash = "[] 0";
-  } else {
-    dash = "[";
+  using TKeyed = TPDFStateCache::TKeyed;
+  TPDFStateCache& state = canvas.PDFState();
+  // A solid line's dash is keyed 0.
+  if (!DashPattern.empty()) {
+    std::string dash = "[";
     double scale = std::max(1.0, LineWidth);
     for (auto p : DashPattern) {
       AppendInt(dash, std::llround(scale * p));
       dash.push_back(' ');
     }
     dash.append("] 0");
+    state.AppendPDFState(out, "d", dash);
+  } else if (!state.Unchanged(TKeyed::Dash, 0)) {
+    state.AppendKeyed(out, TKeyed::Dash, 0, "[] 0");
   }
-  canvas.AppendPDFState(out, "d", dash);
-  char width[24];
-  const auto end = std::to_chars(width, width + sizeof width, std::llround(LineWidth)).ptr;
-  canvas.AppendPDFState(out, "w", std::string_view(width, std::size_t(end - width)));
+  const long long width = std::llround(LineWidth);
+  if (state.Unchanged(TKeyed::Width, std::uint64_t(width))) return;
+  char text[24];
+  const auto end = std::to_chars(text, text + sizeof text, width).ptr;
+  state.AppendKeyed(out, TKeyed::Width, std::uint64_t(width), std::string_view(text, std::size_t(end - text)));
 }
 
 void TPDFObject::AppendSVGStroke(std::string& out) const {

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "base/number_format.h"
+#include "base/pdf_colour_state.h"
 #include "base/pdf_syntax.h"
 #include "model/quarrion_canvas.h"
 #include "objects/annot.h"
@@ -66,9 +67,7 @@ class TPDFPass : public TTextWalk {
     canvas_.AppendPDFState(out_, "Tf", operands_);
   }
   void SetColour(std::string& out, std::string_view op, TColor colour) {
-    operands_.clear();
-    AppendPDFColour(operands_, colour);
-    canvas_.AppendPDFState(out, op, operands_);
+    AppendPDFColourState(canvas_.PDFState(), out, op, colour);
   }
   void Matrix(double x, double y) {
     out_.append("1 0 0 1 ");
@@ -165,9 +164,13 @@ void TPDFPass::Write() {
   out_.append(canvas_.BeginPDFText());
   SetColour(out_, "rg", text_.TextColour);
   SetFont();
-  operands_.clear();
-  AppendInt(operands_, std::llround(S / 12));
-  canvas_.AppendPDFState(out_, "w", operands_);
+  const long long width = std::llround(S / 12);
+  TPDFStateCache& state = canvas_.PDFState();
+  if (!state.Unchanged(TPDFStateCache::TKeyed::Width, std::uint64_t(width))) {
+    operands_.clear();
+    AppendInt(operands_, width);
+    state.AppendKeyed(out_, TPDFStateCache::TKeyed::Width, std::uint64_t(width), operands_);
+  }
   if (text_.Bulleted) {
     Matrix(layout_.BulletX, pt_ - S);
     out_.append("(\x95) Tj ");

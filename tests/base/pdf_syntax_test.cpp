@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdint>
+#include <random>
 #include <string>
 
 #include "base/number_format.h"
+#include "base/pdf_colour_state.h"
 #include "base/pdf_state_cache.h"
 #include "base/pdf_syntax.h"
 
@@ -132,6 +135,60 @@ TEST(PdfSyntax, StateCacheWritesOnlyChanges) {
   EXPECT_TRUE(cache.InText());
   EXPECT_EQ(cache.EndPDFText(), "ET ");
   EXPECT_EQ(cache.EndPDFText(), "");
+}
+
+// Colours, widths and solid dashes set by number write what setting their text writes,
+// whatever mix of the two ways and of clearing comes between: a long random run against
+// a cache that is only ever given text.
+TEST(PdfSyntax, StateSetByNumberWritesWhatTheTextWould) {
+  using TKeyed = TPDFStateCache::TKeyed;
+  std::mt19937 random(7);
+  TPDFStateCache byText, byNumber;
+  std::string expected, written;
+  const TColor colours[] = {0x000000, 0xFFFFFF, 0x808080, 0x0000FF};
+  for (int step = 0; step < 20000; ++step) {
+    const TColor colour = colours[random() % 4];
+    const long long width = random() % 3;
+    const std::string_view colourOp = random() % 2 ? "rg" : "RG";
+    switch (random() % 7) {
+      case 0:  // a colour, by number where the other is given text
+        byText.AppendPDFState(expected, colourOp, PDFColour(colour));
+        AppendPDFColourState(byNumber, written, colourOp, colour);
+        break;
+      case 1:  // a colour given as text to both
+        byText.AppendPDFState(expected, colourOp, PDFColour(colour));
+        byNumber.AppendPDFState(written, colourOp, PDFColour(colour));
+        break;
+      case 2:  // a width
+        byText.AppendPDFState(expected, "w", IntToStr(width));
+        if (!byNumber.Unchanged(TKeyed::Width, std::uint64_t(width)))
+          byNumber.AppendKeyed(written, TKeyed::Width, std::uint64_t(width), IntToStr(width));
+        break;
+      case 3:  // a width given as text
+        byText.AppendPDFState(expected, "w", IntToStr(width));
+        byNumber.AppendPDFState(written, "w", IntToStr(width));
+        break;
+      case 4: {  // a solid dash by number, or a dashed one as text
+        const std::string dash = width == 0 ? "[] 0" : "[3 2] 0";
+        byText.AppendPDFState(expected, "d", dash);
+        if (width != 0)
+          byNumber.AppendPDFState(written, "d", dash);
+        else if (!byNumber.Unchanged(TKeyed::Dash, 0))
+          byNumber.AppendKeyed(written, TKeyed::Dash, 0, dash);
+        break;
+      }
+      case 5:  // another operator
+        byText.AppendPDFState(expected, "J", IntToStr(width));
+        byNumber.AppendPDFState(written, "J", IntToStr(width));
+        break;
+      default:
+        if (random() % 8 == 0) {
+          byText.Clear();
+          byNumber.Clear();
+        }
+    }
+    ASSERT_EQ(written, expected) << "step " << step;
+  }
 }
 
 }  // namespace
