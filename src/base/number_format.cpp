@@ -10,21 +10,39 @@ template <std::size_t N>
 void AppendFixed(std::string& out, const char* digits) {
   out.append(digits, N);
 }
+
+// "00" to "99".
+constexpr char kPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
 }  // namespace
 
-// Most numbers written are short: appending a length known when compiled copies the
-// digits in place rather than through a call to memcpy.
+// Most numbers written are coordinates below 10 000: their digits come from a table of
+// pairs and are appended with a length known when compiled (no call to memcpy).
 void AppendInt(std::string& out, long long value) {
+  if (value >= 0 && value < 10000) {
+    const unsigned v = unsigned(value);
+    if (v < 10) {
+      out.push_back(char('0' + v));
+    } else if (v < 100) {
+      AppendFixed<2>(out, kPairs + 2 * v);
+    } else {
+      char buf[4];
+      buf[0] = char('0' + v / 1000);  // read only for four digits
+      buf[1] = kPairs[2 * (v / 100) + 1];
+      buf[2] = kPairs[2 * (v % 100)];
+      buf[3] = kPairs[2 * (v % 100) + 1];
+      if (v < 1000)
+        AppendFixed<3>(out, buf + 1);
+      else
+        AppendFixed<4>(out, buf);
+    }
+    return;
+  }
   char buf[24];
   const auto res = std::to_chars(buf, buf + sizeof buf, value);
-  switch (res.ptr - buf) {
-    case 1: out.push_back(buf[0]); return;
-    case 2: AppendFixed<2>(out, buf); return;
-    case 3: AppendFixed<3>(out, buf); return;
-    case 4: AppendFixed<4>(out, buf); return;
-    case 5: AppendFixed<5>(out, buf); return;
-    default: out.append(buf, res.ptr);
-  }
+  out.append(buf, res.ptr);
 }
 
 std::string IntToStr(long long value) {
