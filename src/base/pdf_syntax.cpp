@@ -15,14 +15,29 @@ constexpr std::uint16_t kHighControlCodes[32] = {
     0x0098, 0x2122, 0x0161, 0x009B, 0x0153, 0x009D, 0x017E, 0x0178};
 }  // namespace
 
+namespace {
+// A PDF string: a backslash before each backslash and parenthesis. The text between them
+// goes in one piece.
+void AppendPDFEscaped(std::string& out, std::string_view text) {
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\\' && c != '(' && c != ')') continue;
+    out.append(text.data() + start, i - start);
+    out.push_back('\\');
+    start = i;
+  }
+  out.append(text.data() + start, text.size() - start);
+}
+}  // namespace
+
 void AppendEscaped(std::string& out, std::string_view text, bool forXml) {
+  if (!forXml) {
+    AppendPDFEscaped(out, text);
+    return;
+  }
   for (char ch : text) {
     auto c = std::uint8_t(ch);
-    if (!forXml) {
-      if (c == '\\' || c == '(' || c == ')') out.push_back('\\');
-      out.push_back(ch);
-      continue;
-    }
     switch (c) {
       case '&': out.append("&amp;"); break;
       case '<': out.append("&lt;"); break;

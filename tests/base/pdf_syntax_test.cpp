@@ -35,6 +35,9 @@ TEST(PdfSyntax, PdfStringsEscapeBackslashAndParentheses) {
       {"\\(", "\\\\\\("},
       {"plain", "plain"},
       {"", ""},
+      {")", "\\)"},
+      {"((x", "\\(\\(x"},
+      {std::string("a\0(", 3), std::string("a\0\\(", 4)},
       {"caf\xE9 \x80 <&>", "caf\xE9 \x80 <&>"},  // bytes above 127 and markup pass
   };
   for (const Case& c : cases) EXPECT_EQ(EscapeText(c.in, false), c.expected) << c.in;
