@@ -64,41 +64,49 @@ TEST(OrderedWorkQueue, AJobsExceptionReachesItsWaiterOnce) {
   }
 }
 
-// The only worker is held inside the first job: waiting for the second must run it on
-// the caller's thread instead of waiting for the worker.
+// Holds a two-thread queue's only worker inside a job until LetGo.
+class TBusyWorker {
+ public:
+  explicit TBusyWorker(TOrderedWorkQueue& work) : work_(work) {
+    ticket_ = work.Submit([this, released = released_] {
+      started_.set_value();
+      released.wait();
+    });
+    started_.get_future().wait();
+  }
+  void LetGo() {
+    release_.set_value();
+    work_.Wait(ticket_);
+  }
+
+ private:
+  TOrderedWorkQueue& work_;
+  std::promise<void> started_, release_;
+  std::shared_future<void> released_ = release_.get_future().share();
+  std::size_t ticket_ = 0;
+};
+
+// Waiting for a job while the only worker is busy must run it on the caller's thread
+// instead of waiting for the worker.
 TEST(OrderedWorkQueue, TheWaiterRunsQueuedJobsWhileWorkersAreBusy) {
   TOrderedWorkQueue work(2);
-  std::promise<void> started, release;
-  std::shared_future<void> released = release.get_future().share();
-  const std::size_t first = work.Submit([&] {
-    started.set_value();
-    released.wait();
-  });
-  started.get_future().wait();
+  TBusyWorker busy(work);
   std::thread::id ranOn;
   const std::size_t second = work.Submit([&] { ranOn = std::this_thread::get_id(); });
   work.Wait(second);
   EXPECT_EQ(ranOn, std::this_thread::get_id());
-  release.set_value();
-  work.Wait(first);
+  busy.LetGo();
 }
 
 // Released, the queue still runs what was queued, and runs anything queued later at once
 // on the caller's thread (no worker need be left to take it).
 TEST(OrderedWorkQueue, AfterReleaseQueuedJobsRunAndLaterOnesRunOnTheCaller) {
   TOrderedWorkQueue work(2);
-  std::promise<void> started, release;
-  std::shared_future<void> released = release.get_future().share();
-  const std::size_t first = work.Submit([&] {
-    started.set_value();
-    released.wait();
-  });
-  started.get_future().wait();
+  TBusyWorker busy(work);
   bool queuedRan = false;
   const std::size_t queued = work.Submit([&] { queuedRan = true; });
   work.Release();
-  release.set_value();
-  work.Wait(first);
+  busy.LetGo();
   work.Wait(queued);
   EXPECT_TRUE(queuedRan);
   std::thread::id ranOn;
