@@ -10,23 +10,29 @@ double TPDFText::MeasureText(std::string_view s, const TPostScriptFontFace& face
                              double size) {
   double x = startX;
   std::uint8_t state = StyleState & 3;
+  // The widths of the font in use, looked up again only where a pair changes the style.
+  const TPostScriptFont* font = &face.Font(state);
   const std::size_t n = s.size();
   for (std::size_t i = 0; i < n;) {
     const auto c = static_cast<unsigned char>(s[i]);
-    if (c == 1) {
-      if (i + 1 < n) {
-        const auto code = static_cast<unsigned char>(s[i + 1]);
-        if (code == Pair::Tab) x = NextTabStop(TabStops, x);
-        state = NextStyleState(state, code);
+    if (c < 32) {
+      if (c == 1) {
+        if (i + 1 < n) {
+          const auto code = static_cast<unsigned char>(s[i + 1]);
+          if (code == Pair::Tab) x = NextTabStop(TabStops, x);
+          state = NextStyleState(state, code);
+          font = &face.Font(state);
+        }
+        i += PairLength(s, i);
+      } else {
+        ++i;
       }
-      i += PairLength(s, i);
       continue;
     }
     ++i;
-    if (c < 32) continue;
     // A backslash before anything but a digit is the escape of a PDF string: no width.
     if (c == '\\' && i < n && !(s[i] >= '0' && s[i] <= '9')) continue;
-    x += face.Font(state).Width(c) * size / 1000000.0;
+    x += font->Widths[c - 32] * size / 1000000.0;
   }
   StyleState = state;
   return x - startX;
