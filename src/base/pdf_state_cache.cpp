@@ -30,21 +30,40 @@ void TPDFStateCache::ForgetKey(std::string_view op) {
   if (op.size() == 1 && op[0] == 'w') keys_[3].Known = false;
 }
 
+// A known slot remembers where its operator's entry is, so it is not looked for again.
 void TPDFStateCache::AppendKeyed(std::string& out, TKeyed slot, std::uint64_t key, std::string_view value) {
-  AppendPDFState(out, KeyedOperator(slot), value);
-  keys_[static_cast<std::size_t>(slot)] = {true, key};
+  TKey& k = keys_[static_cast<std::size_t>(slot)];
+  if (!k.Known) {
+    k = {true, key, Set(out, KeyedOperator(slot), value)};
+    return;
+  }
+  k.Value = key;
+  std::string& operands = entries_[k.Entry].second;
+  if (SameOperands(operands, value)) return;
+  operands.assign(value);
+  Write(out, KeyedOperator(slot), value);
 }
 
 void TPDFStateCache::AppendPDFState(std::string& out, std::string_view op, std::string_view value) {
   ForgetKey(op);
+  Set(out, op, value);
+}
+
+std::size_t TPDFStateCache::Set(std::string& out, std::string_view op, std::string_view value) {
   auto found = entries_.begin();
   while (found != entries_.end() && !SameOperator(found->first, op)) ++found;
+  const std::size_t entry = std::size_t(found - entries_.begin());
   if (found == entries_.end()) {
     entries_.emplace_back(std::string(op), std::string(value));
   } else {
-    if (SameOperands(found->second, value)) return;
+    if (SameOperands(found->second, value)) return entry;
     found->second.assign(value);
   }
+  Write(out, op, value);
+  return entry;
+}
+
+void TPDFStateCache::Write(std::string& out, std::string_view op, std::string_view value) {
   out.append(value);
   if (!value.empty()) out.push_back(' ');
   out.append(op);

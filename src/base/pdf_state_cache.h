@@ -46,9 +46,13 @@ class TPDFStateCache {
   struct TKey {
     bool Known = false;
     std::uint64_t Value = 0;
+    std::size_t Entry = 0;  // the operator's place in entries_, while Known
   };
   // Forgets what made the operands of `op` when it is one of the keyed operators.
   void ForgetKey(std::string_view op);
+  // AppendPDFState without forgetting a key; returns the operator's entry.
+  std::size_t Set(std::string& out, std::string_view op, std::string_view value);
+  static void Write(std::string& out, std::string_view op, std::string_view value);
 
   std::vector<std::pair<std::string, std::string>> entries_;
   std::array<TKey, 4> keys_{};
