@@ -24,10 +24,8 @@ bool SameOperands(const std::string& a, std::string_view b) {
 }  // namespace
 
 void TPDFStateCache::ForgetKey(std::string_view op) {
-  if (op.size() == 2 && op[1] == 'g' && op[0] == 'r') keys_[0].Known = false;
-  if (op.size() == 2 && op[1] == 'G' && op[0] == 'R') keys_[1].Known = false;
-  if (op.size() == 1 && op[0] == 'd') keys_[2].Known = false;
-  if (op.size() == 1 && op[0] == 'w') keys_[3].Known = false;
+  for (std::size_t slot = 0; slot < keys_.size(); ++slot)
+    if (op == KeyedOperator(TKeyed(slot))) keys_[slot].Known = false;
 }
 
 // A known slot remembers where its operator's entry is, so it is not looked for again.

@@ -1,11 +1,11 @@
 #include "model/pdf_object.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
 #include "base/number_format.h"
+#include "base/pdf_colour_state.h"
 #include "model/byte_reader.h"
 #include "model/byte_writer.h"
 #include "base/format_error.h"
@@ -291,11 +291,7 @@ void TPDFObject::AppendPDFDashAndWidth(TQuarrionCanvas& canvas, std::string& out
   } else if (!state.Unchanged(TKeyed::Dash, 0)) {
     state.AppendKeyed(out, TKeyed::Dash, 0, "[] 0");
   }
-  const long long width = std::llround(LineWidth);
-  if (state.Unchanged(TKeyed::Width, std::uint64_t(width))) return;
-  char text[24];
-  const auto end = std::to_chars(text, text + sizeof text, width).ptr;
-  state.AppendKeyed(out, TKeyed::Width, std::uint64_t(width), std::string_view(text, std::size_t(end - text)));
+  AppendPDFWidthState(state, out, std::llround(LineWidth));
 }
 
 void TPDFObject::AppendSVGStroke(std::string& out) const {

@@ -164,13 +164,7 @@ void TPDFPass::Write() {
   out_.append(canvas_.BeginPDFText());
   SetColour(out_, "rg", text_.TextColour);
   SetFont();
-  const long long width = std::llround(S / 12);
-  TPDFStateCache& state = canvas_.PDFState();
-  if (!state.Unchanged(TPDFStateCache::TKeyed::Width, std::uint64_t(width))) {
-    operands_.clear();
-    AppendInt(operands_, width);
-    state.AppendKeyed(out_, TPDFStateCache::TKeyed::Width, std::uint64_t(width), operands_);
-  }
+  AppendPDFWidthState(canvas_.PDFState(), out_, std::llround(S / 12));
   if (text_.Bulleted) {
     Matrix(layout_.BulletX, pt_ - S);
     out_.append("(\x95) Tj ");

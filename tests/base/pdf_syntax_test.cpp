@@ -164,8 +164,7 @@ TEST(PdfSyntax, StateSetByNumberWritesWhatTheTextWould) {
         break;
       case 2:  // a width
         byText.AppendPDFState(expected, "w", IntToStr(width));
-        if (!byNumber.Unchanged(TKeyed::Width, std::uint64_t(width)))
-          byNumber.AppendKeyed(written, TKeyed::Width, std::uint64_t(width), IntToStr(width));
+        AppendPDFWidthState(byNumber, written, width);
         break;
       case 3:  // a width given as text
         byText.AppendPDFState(expected, "w", IntToStr(width));
